@@ -1,0 +1,56 @@
+#include "gallerywindow.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+GalleryWindow::GalleryWindow(const GalleryOptions& options, const QString& firstPage, QWidget* parent)
+    : QWidget(parent)
+    , options(options)
+    , pageList(new QListWidget(this))
+    , stack(new QStackedWidget(this))
+{
+    setObjectName(QStringLiteral("galleryWindow"));
+    setWindowTitle(QStringLiteral("ZCorvaneBase gallery"));
+    setWindowIcon(QIcon(QStringLiteral(":/images/images/osprey_client.ico")));
+    pageList->setObjectName(QStringLiteral("galleryPageList"));
+    pageList->setFixedWidth(170);
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(0);
+    auto* side = new QVBoxLayout;
+    auto* brand = new QLabel(QStringLiteral("ZCorvaneBase"), this);
+    brand->setObjectName(QStringLiteral("galleryBrand"));
+    side->addWidget(brand);
+    side->addWidget(pageList, 1);
+    layout->addLayout(side);
+    layout->addWidget(stack, 1);
+    const QVector<GalleryPage>& pages = galleryPages();
+    created.fill(nullptr, pages.size());
+    int first = 0;
+    for (int i = 0; i < pages.size(); ++i) {
+        pageList->addItem(pages[i].title);
+        stack->addWidget(new QWidget(stack)); // placeholder until the page is first shown
+        if (pages[i].name == firstPage)
+            first = i;
+    }
+    connect(pageList, &QListWidget::currentRowChanged, this, &GalleryWindow::showPage);
+    pageList->setCurrentRow(first);
+    resize(1280, 800);
+}
+
+void GalleryWindow::showPage(int index)
+{
+    if (index < 0 || index >= created.size())
+        return;
+    if (!created[index]) {
+        QWidget* placeholder = stack->widget(index);
+        created[index] = galleryPages()[index].create(options, stack);
+        stack->insertWidget(index, created[index]);
+        stack->removeWidget(placeholder);
+        delete placeholder;
+    }
+    stack->setCurrentIndex(index);
+}

@@ -1,0 +1,150 @@
+#include "frame/corvanebaseinit.h"
+
+#include "frame/dictdef.h"
+#include "frame/hostaccess_p.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLocale>
+#include <QTextStream>
+#include <QTranslator>
+
+namespace ZCORVANEBASE {
+
+template class ZSingleton<CorvaneBaseInit>;
+
+ModuleInitialization::ModuleInitialization(QObject* parent)
+    : QObject(parent)
+    , initialized(false)
+    , systemCountry(0)
+    , systemLanguage(0)
+{
+    // Virtual dispatch does not reach a subclass from here: this is always the base version.
+    ModuleInitialization::init();
+}
+
+ModuleInitialization::~ModuleInitialization() = default;
+
+void ModuleInitialization::recoveryToInitialState() { }
+
+void ModuleInitialization::moduleInit()
+{
+    if (initialized)
+        return;
+    initialized = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+bool ModuleInitialization::isModuleInitialized() { return initialized; }
+
+void ModuleInitialization::init()
+{
+    const QLocale locale = QLocale::system();
+    systemCountry = locale.country();
+    systemLanguage = locale.language();
+}
+
+void ModuleInitialization::loadStyleSheet(const QString& path)
+{
+    auto* app = qobject_cast<QApplication*>(QCoreApplication::instance());
+    if (!app)
+        return;
+    QString styleSheet = app->styleSheet();
+    QFile file(path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QTextStream stream(&file);
+        stream.setCodec("UTF-8");
+        styleSheet += stream.readAll();
+        file.close();
+    }
+    app->setStyleSheet(styleSheet);
+}
+
+void ModuleInitialization::loadTranslation(const QString& name)
+{
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app) {
+        qWarning("ZCorvaneBase: loadTranslation(\"%s\") needs a QApplication; nothing installed", qPrintable(name));
+        return;
+    }
+    auto* translator = new QTranslator(app);
+    const QString path = QStringLiteral(":/qm/%1_%2.qm").arg(name, 0, QLatin1Char(' ')).arg(getLanguageSuffix(), 0, QLatin1Char(' '));
+    translator->load(path, QString(), QString(), QString());
+    QCoreApplication::installTranslator(translator);
+}
+
+Language ModuleInitialization::getLanguage()
+{
+    switch (systemLanguage) {
+    case QLocale::English:
+        return LanguageEnglish;
+    case QLocale::German:
+        return LanguageGerman;
+    case QLocale::Kikuyu:
+        return LanguageKikuyu;
+    case QLocale::Italian:
+        return LanguageItalian;
+    case QLocale::Japanese:
+        return LanguageJapanese;
+    case QLocale::Thai:
+        return LanguageThai;
+    case QLocale::Korean:
+        return LanguageKorean;
+    case QLocale::Arabic:
+        return LanguageArabic;
+    case QLocale::Bengali:
+        return LanguageBengali;
+    case QLocale::Chinese:
+        return (systemCountry == QLocale::HongKong || systemCountry == QLocale::Taiwan) ? LanguageChineseTraditional
+                                                                                        : LanguageChineseSimplified;
+    default:
+        return static_cast<Language>(systemLanguage);
+    }
+}
+
+QString ModuleInitialization::getLanguageSuffix()
+{
+    switch (hostClientLanguage()) {
+    case ZCORVANEDLL::ClientLanguageZhCN:
+        return QStringLiteral("zh_CN");
+    case ZCORVANEDLL::ClientLanguageZhHK:
+        return QStringLiteral("zh_HK");
+    default:
+        return QStringLiteral("en_US");
+    }
+}
+
+CorvaneBaseInit::CorvaneBaseInit(QObject* parent)
+    : ModuleInitialization(parent)
+{
+    CorvaneBaseInit::init();
+}
+
+CorvaneBaseInit::~CorvaneBaseInit()
+{
+    // Objects the host deleted itself read null here and are skipped.
+    delete hostObject1.data();
+    delete hostObject2.data();
+    delete worker.data();
+}
+
+void CorvaneBaseInit::moduleInit()
+{
+    if (initialized)
+        return;
+    if (!QCoreApplication::instance()) {
+        // Too early: stay uninitialised so the host's next call, after it has created its application, works.
+        qWarning("ZCorvaneBase: moduleInit() called before the QApplication exists; call it again afterwards");
+        return;
+    }
+    loadTranslation(QStringLiteral("ZCorvaneBase"));
+    DictDef::_instance().retranslate();
+    initialized = true;
+    QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void CorvaneBaseInit::recoveryToInitialState() { }
+
+void CorvaneBaseInit::init() { }
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "frame/zwidget.h"
+
+#include <QPixmap>
+
+QT_BEGIN_NAMESPACE
+class QLabel;
+QT_END_NAMESPACE
+
+namespace ZCORVANEBASE {
+
+// The widget of a CustomAction entry.
+class ZCORVANEBASE_PRIVATE_EXPORT CustomActionWt : public ZWidget
+{
+    Q_OBJECT
+
+public:
+    CustomActionWt(QWidget* parent, const QString& text, const QString& iconPath1, const QString& iconPath2,
+        const QString& iconPath3);
+    ~CustomActionWt() override;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void enterEvent(QEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void showLook(const char* background, bool hover, const QString& icon);
+
+    QString iconPath1;
+    QString iconPath2;
+    QString iconPath3;
+    QLabel* iconLabel;
+    QLabel* textLabel;
+    QPixmap flagImage;
+
+    friend class CustomAction;
+};
+
+} // namespace ZCORVANEBASE

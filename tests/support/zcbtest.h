@@ -1,0 +1,17 @@
+#pragma once
+
+#include "fakeworker.h"
+
+namespace ZcbTest {
+
+// Installs a fresh FakeWorker as the host worker (replacing and deleting any earlier one) and, the first time,
+// runs moduleInit() so the catalogue of `language` is installed. Returns the worker (owned by CorvaneBaseInit).
+FakeWorker* installFakeWorker(ZCORVANEDLL::ClientLanguage language = ZCORVANEDLL::ClientLanguageEnUS);
+
+// Deletes the installed worker, leaving the library without a host worker.
+void removeWorker();
+
+// Installs the catalogue of `language` on top of the ones installed (the last installed wins).
+void installCatalogue(ZCORVANEDLL::ClientLanguage language);
+
+} // namespace ZcbTest
