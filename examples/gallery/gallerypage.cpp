@@ -6,8 +6,8 @@ QVector<GalleryPage>& galleryPages()
     return pages;
 }
 
-GalleryPageRegistrar::GalleryPageRegistrar(
-    const QString& name, int order, const QString& title, std::function<QWidget*(const GalleryOptions&, QWidget*)> create)
+GalleryPageRegistrar::GalleryPageRegistrar(const QString& name, int order, const QString& title,
+    std::function<QWidget*(const GalleryOptions&, QWidget*)> create)
 {
     QVector<GalleryPage>& pages = galleryPages();
     auto at = std::find_if(pages.begin(), pages.end(), [order](const GalleryPage& page) { return page.order > order; });

@@ -17,11 +17,16 @@ GalleryWorker::GalleryWorker(ZCORVANEDLL::ClientLanguage language, int clientTyp
         QStringList channelNames;
     };
     const QVector<Device> devices = {
-        { "nvr01", "前门 NVR", "192.168.10.21", { QStringLiteral("大门入口"), QStringLiteral("收发室"), QStringLiteral("东侧围墙"), QStringLiteral("西侧围墙") } },
-        { "nvr02", "Warehouse NVR", "192.168.10.22", { QStringLiteral("Loading Bay"), QStringLiteral("Aisle 3"), QStringLiteral("Cold Store"), QStringLiteral("Office") } },
+        { "nvr01", "前门 NVR", "192.168.10.21",
+            { QStringLiteral("大门入口"), QStringLiteral("收发室"), QStringLiteral("东侧围墙"),
+                QStringLiteral("西侧围墙") } },
+        { "nvr02", "Warehouse NVR", "192.168.10.22",
+            { QStringLiteral("Loading Bay"), QStringLiteral("Aisle 3"), QStringLiteral("Cold Store"),
+                QStringLiteral("Office") } },
         { "ipc03", "停车场 IPC", "192.168.10.31", { QStringLiteral("停车场出口") } },
         { "ipc04", "Lobby Camera", "192.168.10.32", { QStringLiteral("Reception") } },
-        { "nvr05", "二号楼 NVR", "192.168.10.23", { QStringLiteral("电梯厅"), QStringLiteral("楼梯间"), QStringLiteral("机房"), QStringLiteral("天台") } },
+        { "nvr05", "二号楼 NVR", "192.168.10.23",
+            { QStringLiteral("电梯厅"), QStringLiteral("楼梯间"), QStringLiteral("机房"), QStringLiteral("天台") } },
     };
     for (const Device& d : devices) {
         vms_sdk::DevInfo info;
@@ -90,7 +95,10 @@ QString GalleryWorker::formatChannelId(const QPair<QString, unsigned int>& chann
     return formatChannelId(channel.first, channel.second);
 }
 
-bool GalleryWorker::isGroupChannel(const QString& channelId) { return channelId.startsWith(QLatin1String("group:")); }
+bool GalleryWorker::isGroupChannel(const QString& channelId)
+{
+    return channelId.startsWith(QLatin1String("group:"));
+}
 
 QStringList GalleryWorker::getAllChannelIds()
 {
@@ -100,4 +108,7 @@ QStringList GalleryWorker::getAllChannelIds()
     return ids;
 }
 
-void GalleryWorker::setCurModalDlg(QDialog* dialog) { modalDialog = dialog; }
+void GalleryWorker::setCurModalDlg(QDialog* dialog)
+{
+    modalDialog = dialog;
+}

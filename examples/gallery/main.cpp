@@ -2,18 +2,18 @@
 // moduleInit(), style sheet, host images) and shows one page per subsystem.
 
 #include "gallerypage.h"
-#include "galleryworker.h"
 #include "gallerywindow.h"
+#include "galleryworker.h"
 
 #include "frame/corvanebaseinit.h"
 
 #include <QApplication>
-#include <QPalette>
-#include <QStyleFactory>
 #include <QCommandLineParser>
 #include <QDir>
 #include <QFile>
 #include <QLocale>
+#include <QPalette>
+#include <QStyleFactory>
 #include <QTextStream>
 #include <QTimer>
 
@@ -128,8 +128,8 @@ int main(int argc, char* argv[])
         QStringLiteral("language"), systemLanguage());
     QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
         QStringLiteral("Render the pages to PNG files in <dir> and exit."), QStringLiteral("dir"));
-    QCommandLineOption pageOption(QStringLiteral("page"), QStringLiteral("Open (or render) only this page."),
-        QStringLiteral("name"));
+    QCommandLineOption pageOption(
+        QStringLiteral("page"), QStringLiteral("Open (or render) only this page."), QStringLiteral("name"));
     QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("Rows of the playback page (default 16)."),
         QStringLiteral("n"), QStringLiteral("16"));
     QCommandLineOption clientTypeOption(QStringLiteral("client-type"),

@@ -17,7 +17,10 @@ ComboBox::ComboBox(QWidget* parent)
 
 ComboBox::~ComboBox() = default;
 
-QListWidget* ComboBox::getListWt() { return listWt; }
+QListWidget* ComboBox::getListWt()
+{
+    return listWt;
+}
 
 void ComboBox::init()
 {

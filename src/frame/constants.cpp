@@ -6,7 +6,10 @@
 namespace ZCORVANEBASE {
 
 namespace {
-QString location(QStandardPaths::StandardLocation where) { return QStandardPaths::writableLocation(where); }
+QString location(QStandardPaths::StandardLocation where)
+{
+    return QStandardPaths::writableLocation(where);
+}
 } // namespace
 
 const QString clientRootDir = location(QStandardPaths::DocumentsLocation) + QStringLiteral("/osprey_client");

@@ -35,7 +35,10 @@ void ModuleInitialization::moduleInit()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
-bool ModuleInitialization::isModuleInitialized() { return initialized; }
+bool ModuleInitialization::isModuleInitialized()
+{
+    return initialized;
+}
 
 void ModuleInitialization::init()
 {
@@ -68,7 +71,8 @@ void ModuleInitialization::loadTranslation(const QString& name)
         return;
     }
     auto* translator = new QTranslator(app);
-    const QString path = QStringLiteral(":/qm/%1_%2.qm").arg(name, 0, QLatin1Char(' ')).arg(getLanguageSuffix(), 0, QLatin1Char(' '));
+    const QString path
+        = QStringLiteral(":/qm/%1_%2.qm").arg(name, 0, QLatin1Char(' ')).arg(getLanguageSuffix(), 0, QLatin1Char(' '));
     translator->load(path, QString(), QString(), QString());
     QCoreApplication::installTranslator(translator);
 }

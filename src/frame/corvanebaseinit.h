@@ -10,7 +10,8 @@ namespace ZCORVANEBASE {
 
 // The system language as getLanguage() reports it. Languages outside this table are reported as their
 // QLocale::Language number.
-enum Language {
+enum Language
+{
     LanguageChineseSimplified = 10000,
     LanguageChineseTraditional = 10001,
     LanguageJapanese = 10002,

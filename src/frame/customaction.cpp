@@ -11,10 +11,10 @@ namespace ZCORVANEBASE {
 namespace {
 const char normalBackground[] = "#131d2d";
 const char hoverBackground[] = "#266baf";
-const QString normalTextStyle = QStringLiteral(
-    "QLabel{color:#ccd3dd;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}");
-const QString hoverTextStyle = QStringLiteral(
-    "QLabel{color:#ffffff;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}");
+const QString normalTextStyle
+    = QStringLiteral("QLabel{color:#ccd3dd;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}");
+const QString hoverTextStyle
+    = QStringLiteral("QLabel{color:#ffffff;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}");
 } // namespace
 
 CustomAction::CustomAction(
@@ -30,7 +30,10 @@ CustomAction::CustomAction(
 
 CustomAction::~CustomAction() = default;
 
-void CustomAction::updateText(const QString& text) { actionWt->textLabel->setText(text); }
+void CustomAction::updateText(const QString& text)
+{
+    actionWt->textLabel->setText(text);
+}
 
 void CustomAction::addFlagImage(const QPixmap& image)
 {
@@ -38,8 +41,8 @@ void CustomAction::addFlagImage(const QPixmap& image)
     actionWt->update();
 }
 
-CustomActionWt::CustomActionWt(QWidget* parent, const QString& text, const QString& iconPath1,
-    const QString& iconPath2, const QString& iconPath3)
+CustomActionWt::CustomActionWt(
+    QWidget* parent, const QString& text, const QString& iconPath1, const QString& iconPath2, const QString& iconPath3)
     : ZWidget(parent)
     , iconPath1(iconPath1)
     , iconPath2(iconPath2)
@@ -86,7 +89,10 @@ void CustomActionWt::mouseReleaseEvent(QMouseEvent* event)
     ZWidget::mouseReleaseEvent(event);
 }
 
-void CustomActionWt::mousePressEvent(QMouseEvent* event) { QWidget::mousePressEvent(event); }
+void CustomActionWt::mousePressEvent(QMouseEvent* event)
+{
+    QWidget::mousePressEvent(event);
+}
 
 void CustomActionWt::paintEvent(QPaintEvent* event)
 {

@@ -19,7 +19,13 @@ class ZCORVANEBASE_PRIVATE_EXPORT EasyLoger : public QObject
     Q_OBJECT
 
 public:
-    enum Level { Debug = 0, Info = 1, Warning = 2, Error = 3 };
+    enum Level
+    {
+        Debug = 0,
+        Info = 1,
+        Warning = 2,
+        Error = 3
+    };
 
     explicit EasyLoger(QObject* parent = nullptr);
     EasyLoger(const QString& directory, QObject* parent);

@@ -50,7 +50,10 @@ ClientLanguage CorvaneDllBaseWorker::getClientLanguage()
     return locale.country() == QLocale::China ? ClientLanguageZhCN : ClientLanguageZhHK;
 }
 
-QWidget* CorvaneDllBaseWorker::createLoopTree() { return nullptr; }
+QWidget* CorvaneDllBaseWorker::createLoopTree()
+{
+    return nullptr;
+}
 
 QString CorvaneDllBaseWorker::getLoginCredentials()
 {
@@ -68,32 +71,95 @@ QStringList CorvaneDllBaseWorker::getWeakPwdList()
     return text.split(QStringLiteral("\r\n"), Qt::KeepEmptyParts, Qt::CaseSensitive);
 }
 
-ClientTreeType CorvaneDllBaseWorker::getCurShowTreeType() { return ClientTreeTypeNone; }
-QPair<int, QString> CorvaneDllBaseWorker::getCurSelVideoItem() { return { 0, QString() }; }
-QPair<int, QString> CorvaneDllBaseWorker::getCurSelLocalItem() { return { 0, QString() }; }
-QPair<int, QString> CorvaneDllBaseWorker::getCurSelFavoriteItem() { return { 0, QString() }; }
-QPoint CorvaneDllBaseWorker::videoPointTreeCustomContextMenuMapToGlobal(const QPoint&) { return {}; }
-QPoint CorvaneDllBaseWorker::localPointTreeCustomContextMenuMapToGlobal(const QPoint&) { return {}; }
-QPoint CorvaneDllBaseWorker::favoritePointTreeCustomContextMenuMapToGlobal(const QPoint&) { return {}; }
-QStringList CorvaneDllBaseWorker::getCheckedsdkChannelIds(bool) { return {}; }
-QStringList CorvaneDllBaseWorker::getAllChannelIds() { return {}; }
+ClientTreeType CorvaneDllBaseWorker::getCurShowTreeType()
+{
+    return ClientTreeTypeNone;
+}
+QPair<int, QString> CorvaneDllBaseWorker::getCurSelVideoItem()
+{
+    return { 0, QString() };
+}
+QPair<int, QString> CorvaneDllBaseWorker::getCurSelLocalItem()
+{
+    return { 0, QString() };
+}
+QPair<int, QString> CorvaneDllBaseWorker::getCurSelFavoriteItem()
+{
+    return { 0, QString() };
+}
+QPoint CorvaneDllBaseWorker::videoPointTreeCustomContextMenuMapToGlobal(const QPoint&)
+{
+    return {};
+}
+QPoint CorvaneDllBaseWorker::localPointTreeCustomContextMenuMapToGlobal(const QPoint&)
+{
+    return {};
+}
+QPoint CorvaneDllBaseWorker::favoritePointTreeCustomContextMenuMapToGlobal(const QPoint&)
+{
+    return {};
+}
+QStringList CorvaneDllBaseWorker::getCheckedsdkChannelIds(bool)
+{
+    return {};
+}
+QStringList CorvaneDllBaseWorker::getAllChannelIds()
+{
+    return {};
+}
 void CorvaneDllBaseWorker::setItemCheckState(QString, Qt::CheckState) { }
 void CorvaneDllBaseWorker::setItemCheckState(QString, int, Qt::CheckState) { }
 void CorvaneDllBaseWorker::resetItemCheckState() { }
-CorvaneVideoStreamInfo CorvaneDllBaseWorker::getCurrentVideoStreamInfo() { return {}; }
-ChannelInfo CorvaneDllBaseWorker::getChannelInfo(const QString&) { return {}; }
-QString CorvaneDllBaseWorker::getChannelName(const QString&) { return {}; }
-vms_sdk::DevInfo CorvaneDllBaseWorker::getDevInfoById(const QString&) { return {}; }
-vms_sdk::DevInfo CorvaneDllBaseWorker::getDevInfoBySn(const QString&) { return {}; }
-vms_sdk::DevInfo CorvaneDllBaseWorker::getDevInfoByIp(const QString&) { return {}; }
+CorvaneVideoStreamInfo CorvaneDllBaseWorker::getCurrentVideoStreamInfo()
+{
+    return {};
+}
+ChannelInfo CorvaneDllBaseWorker::getChannelInfo(const QString&)
+{
+    return {};
+}
+QString CorvaneDllBaseWorker::getChannelName(const QString&)
+{
+    return {};
+}
+vms_sdk::DevInfo CorvaneDllBaseWorker::getDevInfoById(const QString&)
+{
+    return {};
+}
+vms_sdk::DevInfo CorvaneDllBaseWorker::getDevInfoBySn(const QString&)
+{
+    return {};
+}
+vms_sdk::DevInfo CorvaneDllBaseWorker::getDevInfoByIp(const QString&)
+{
+    return {};
+}
 void CorvaneDllBaseWorker::getRtspUrlReq(const vms_sdk::GetRtspUrlCondition&) { }
 void CorvaneDllBaseWorker::getCmcDevInfoByChannelId(const QString&, QString&, QString&, int&, QString&, QString&) { }
-bool CorvaneDllBaseWorker::isNeutralVersion() { return false; }
-QPair<QString, unsigned int> CorvaneDllBaseWorker::formatChannelId(const QString&) { return { QString(), 0u }; }
-QString CorvaneDllBaseWorker::formatChannelId(const QString&, unsigned int) { return {}; }
-QString CorvaneDllBaseWorker::formatChannelId(const QPair<QString, unsigned int>&) { return {}; }
-bool CorvaneDllBaseWorker::isGroupChannel(const QString&) { return false; }
-QWidget* CorvaneDllBaseWorker::getRootParentWt(QWidget*) { return nullptr; }
+bool CorvaneDllBaseWorker::isNeutralVersion()
+{
+    return false;
+}
+QPair<QString, unsigned int> CorvaneDllBaseWorker::formatChannelId(const QString&)
+{
+    return { QString(), 0u };
+}
+QString CorvaneDllBaseWorker::formatChannelId(const QString&, unsigned int)
+{
+    return {};
+}
+QString CorvaneDllBaseWorker::formatChannelId(const QPair<QString, unsigned int>&)
+{
+    return {};
+}
+bool CorvaneDllBaseWorker::isGroupChannel(const QString&)
+{
+    return false;
+}
+QWidget* CorvaneDllBaseWorker::getRootParentWt(QWidget*)
+{
+    return nullptr;
+}
 
 // True when `parent` is a proper ancestor of `obj`; `obj` itself is not compared.
 bool CorvaneDllBaseWorker::isObjInParentList(QObject* obj, QObject* parent)
@@ -120,16 +186,37 @@ QString CorvaneDllBaseWorker::strDatetime(const QDateTime& dateTime, bool shortF
 }
 
 void CorvaneDllBaseWorker::setWindowStaysOnTopHint(QWidget*, bool) { }
-QString CorvaneDllBaseWorker::getDateFormat() { return QStringLiteral("yyyy-MM-dd"); }
+QString CorvaneDllBaseWorker::getDateFormat()
+{
+    return QStringLiteral("yyyy-MM-dd");
+}
 void CorvaneDllBaseWorker::setCurModalDlg(QDialog*) { }
-bool CorvaneDllBaseWorker::isNimbraDev(int) { return false; }
+bool CorvaneDllBaseWorker::isNimbraDev(int)
+{
+    return false;
+}
 void CorvaneDllBaseWorker::requestVideoUrl(const QString&, const QString&, int) { }
-QVariant CorvaneDllBaseWorker::get_request_value(const QString&, bool) { return {}; }
-bool CorvaneDllBaseWorker::isPlaybackEnabled() { return true; }
-bool CorvaneDllBaseWorker::hasVideoPlaybackPlayer(const QString&) { return false; }
-int CorvaneDllBaseWorker::getVideoPlaybackPlayerCount() { return -1; }
+QVariant CorvaneDllBaseWorker::get_request_value(const QString&, bool)
+{
+    return {};
+}
+bool CorvaneDllBaseWorker::isPlaybackEnabled()
+{
+    return true;
+}
+bool CorvaneDllBaseWorker::hasVideoPlaybackPlayer(const QString&)
+{
+    return false;
+}
+int CorvaneDllBaseWorker::getVideoPlaybackPlayerCount()
+{
+    return -1;
+}
 void CorvaneDllBaseWorker::removeOneVideoPlaybackPlayer(const QString&) { }
-QStringList CorvaneDllBaseWorker::getAllRequestId() { return {}; }
+QStringList CorvaneDllBaseWorker::getAllRequestId()
+{
+    return {};
+}
 void CorvaneDllBaseWorker::showVideoPlaybackPlayer(const QString&) { }
 void CorvaneDllBaseWorker::hideVideoPlaybackPlayer(const QString&) { }
 void CorvaneDllBaseWorker::raiseVideoPlaybackPlayer(const QString&) { }
@@ -139,8 +226,14 @@ void CorvaneDllBaseWorker::setPlayBackInfo(void*, const QString&, const CorvaneD
 void CorvaneDllBaseWorker::playbackByTime(const QString&, const ChannelInfo&, const QDateTime&) { }
 void CorvaneDllBaseWorker::skipByAppointDatetime(const QString&, const QDateTime&) { }
 void CorvaneDllBaseWorker::disconnectPlayer(const QString&) { }
-int CorvaneDllBaseWorker::getVideoState(const QString&) { return -1; }
-PlaybackState CorvaneDllBaseWorker::getPlaybackState(const QString&) { return {}; }
+int CorvaneDllBaseWorker::getVideoState(const QString&)
+{
+    return -1;
+}
+PlaybackState CorvaneDllBaseWorker::getPlaybackState(const QString&)
+{
+    return {};
+}
 void CorvaneDllBaseWorker::getRecordings(
     int, const QString&, const QDateTime&, const QDateTime&, int, int, const QString&)
 {
@@ -149,11 +242,23 @@ void CorvaneDllBaseWorker::appointPlaybackTimeByCmc(
     const QString&, const QDateTime&, const QDateTime&, const QString&, int)
 {
 }
-bool CorvaneDllBaseWorker::getTimeInfoByRequestId(const QString&, QPair<QDateTime, QDateTime>&) { return true; }
+bool CorvaneDllBaseWorker::getTimeInfoByRequestId(const QString&, QPair<QDateTime, QDateTime>&)
+{
+    return true;
+}
 void CorvaneDllBaseWorker::setTimeInfoByRequest(const QString&, const QPair<QDateTime, QDateTime>&) { }
-int CorvaneDllBaseWorker::getCMCSupportChannels() { return 0; }
-bool CorvaneDllBaseWorker::getCenterStorageAbility() { return true; }
+int CorvaneDllBaseWorker::getCMCSupportChannels()
+{
+    return 0;
+}
+bool CorvaneDllBaseWorker::getCenterStorageAbility()
+{
+    return true;
+}
 
-bool CorvaneDllBaseWorker::isOnvifProtocol(int protocol) { return protocol != 1 && protocol != 2 && protocol != 6; }
+bool CorvaneDllBaseWorker::isOnvifProtocol(int protocol)
+{
+    return protocol != 1 && protocol != 2 && protocol != 6;
+}
 
 } // namespace ZCORVANEDLL

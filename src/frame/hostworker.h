@@ -78,7 +78,8 @@ struct GetRtspUrlCondition
     QDateTime endTime;
 };
 
-enum StreamEvent {
+enum StreamEvent
+{
     StreamEventNone = 0,
     StreamEventStarted = 1,
     StreamEventStopped = 2,
@@ -93,14 +94,16 @@ using StreamId = quint64;
 namespace ZCORVANEDLL {
 
 // The language the host client runs in; it decides which catalogue the library installs.
-enum ClientLanguage {
+enum ClientLanguage
+{
     ClientLanguageZhCN = 0, // "zh_CN"
     ClientLanguageZhHK = 1, // "zh_HK"
     ClientLanguageEnUS = 2, // "en_US"
 };
 
 // The kind of device tree the host currently shows.
-enum ClientTreeType {
+enum ClientTreeType
+{
     ClientTreeTypeNone = -1,
     ClientTreeTypeVideo = 0,
     ClientTreeTypeLocal = 1,
@@ -219,8 +222,8 @@ public:
     virtual vms_sdk::DevInfo getDevInfoBySn(const QString& sn);
     virtual vms_sdk::DevInfo getDevInfoByIp(const QString& ip);
     virtual void getRtspUrlReq(const vms_sdk::GetRtspUrlCondition& condition);
-    virtual void getCmcDevInfoByChannelId(const QString& channelId, QString& devIp, QString& userName, int& port,
-        QString& password, QString& devId);
+    virtual void getCmcDevInfoByChannelId(
+        const QString& channelId, QString& devIp, QString& userName, int& port, QString& password, QString& devId);
     virtual bool isNeutralVersion();
     virtual QPair<QString, unsigned int> formatChannelId(const QString& channelId);
     virtual QString formatChannelId(const QString& devId, unsigned int channelNo);
@@ -255,8 +258,8 @@ public:
     virtual PlaybackState getPlaybackState(const QString& requestId);
     virtual void getRecordings(int location, const QString& channelId, const QDateTime& begin, const QDateTime& end,
         int recordType, int playbackIndex, const QString& searchKey);
-    virtual void appointPlaybackTimeByCmc(const QString& channelId, const QDateTime& begin, const QDateTime& end,
-        const QString& requestId, int location);
+    virtual void appointPlaybackTimeByCmc(
+        const QString& channelId, const QDateTime& begin, const QDateTime& end, const QString& requestId, int location);
     virtual bool getTimeInfoByRequestId(const QString& requestId, QPair<QDateTime, QDateTime>& span);
     virtual void setTimeInfoByRequest(const QString& requestId, const QPair<QDateTime, QDateTime>& span);
     virtual int getCMCSupportChannels();

@@ -16,7 +16,10 @@ void ZCheckBox::setText(const QString& text)
     updateText();
 }
 
-QString ZCheckBox::text() const { return fullText; }
+QString ZCheckBox::text() const
+{
+    return fullText;
+}
 
 void ZCheckBox::resizeEvent(QResizeEvent* event)
 {
@@ -28,9 +31,8 @@ void ZCheckBox::updateText()
 {
     const QFontMetrics metrics(font());
     const int room = width() - 25;
-    QAbstractButton::setText(metrics.horizontalAdvance(fullText) < room
-            ? fullText
-            : metrics.elidedText(fullText, Qt::ElideRight, room));
+    QAbstractButton::setText(
+        metrics.horizontalAdvance(fullText) < room ? fullText : metrics.elidedText(fullText, Qt::ElideRight, room));
 }
 
 } // namespace ZCORVANEBASE

@@ -15,7 +15,10 @@ ZComboBox::ZComboBox(QWidget* parent)
 
 ZComboBox::~ZComboBox() = default;
 
-QListWidget* ZComboBox::getListWt() { return listWt; }
+QListWidget* ZComboBox::getListWt()
+{
+    return listWt;
+}
 
 void ZComboBox::init()
 {

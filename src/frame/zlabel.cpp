@@ -17,7 +17,10 @@ void ZLabel::setText(const QString& text)
     updateText();
 }
 
-QString ZLabel::text() const { return fullText; }
+QString ZLabel::text() const
+{
+    return fullText;
+}
 
 void ZLabel::setMaxWidth(int width)
 {

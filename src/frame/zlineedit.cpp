@@ -13,7 +13,10 @@ ZLineEdit::ZLineEdit(QWidget* parent)
 
 ZLineEdit::~ZLineEdit() = default;
 
-void ZLineEdit::setMaxByteLength(int length) { maxByteLength = length; }
+void ZLineEdit::setMaxByteLength(int length)
+{
+    maxByteLength = length;
+}
 
 void ZLineEdit::focusInEvent(QFocusEvent* event)
 {

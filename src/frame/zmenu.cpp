@@ -16,6 +16,9 @@ ZMenu::ZMenu(const QString& title, QWidget* parent)
 
 ZMenu::~ZMenu() = default;
 
-void ZMenu::init() { setWindowFlags(windowFlags() | Qt::NoDropShadowWindowHint); }
+void ZMenu::init()
+{
+    setWindowFlags(windowFlags() | Qt::NoDropShadowWindowHint);
+}
 
 } // namespace ZCORVANEBASE

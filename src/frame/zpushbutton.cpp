@@ -14,7 +14,10 @@ ZPushButton::ZPushButton(QWidget* parent)
 
 ZPushButton::~ZPushButton() = default;
 
-void ZPushButton::showIcon(const QString& path) { setIcon(QIcon(path)); }
+void ZPushButton::showIcon(const QString& path)
+{
+    setIcon(QIcon(path));
+}
 
 void ZPushButton::showStateIcon(const QString& unchecked, const QString& checked)
 {
@@ -35,7 +38,8 @@ void ZPushButton::setIcons(const QString& normal, const QString& hover, const QS
         showIcon(normalIcon);
 }
 
-void ZPushButton::setCheckedIcons(const QString& checkedNormal, const QString& checkedHover, const QString& checkedPressed)
+void ZPushButton::setCheckedIcons(
+    const QString& checkedNormal, const QString& checkedHover, const QString& checkedPressed)
 {
     checkedNormalIcon = checkedNormal;
     checkedHoverIcon = checkedHover;
@@ -79,9 +83,15 @@ void ZPushButton::leaveEvent(QEvent* event)
     QPushButton::leaveEvent(event);
 }
 
-void ZPushButton::slotPressed() { showStateIcon(pressedIcon, checkedPressedIcon); }
+void ZPushButton::slotPressed()
+{
+    showStateIcon(pressedIcon, checkedPressedIcon);
+}
 
-void ZPushButton::slotClicked() { showStateIcon(hoverIcon, checkedHoverIcon); }
+void ZPushButton::slotClicked()
+{
+    showStateIcon(hoverIcon, checkedHoverIcon);
+}
 
 void ZPushButton::slotToggled(bool checked)
 {

@@ -11,8 +11,7 @@ namespace ZCORVANEBASE {
 // The body of _instance() is instantiated explicitly inside the library: ZCORVANEBASE_DECLARE_SINGLETON(T) before
 // T's class declares the exported instantiation, and "template class ZSingleton<T>;" in T's source defines it.
 // Without that every host binary would instantiate its own copy of the static object.
-template <typename T>
-class ZSingleton
+template <typename T> class ZSingleton
 {
 public:
     static T& _instance();
@@ -26,8 +25,7 @@ private:
     ZSingleton& operator=(const ZSingleton&) = delete;
 };
 
-template <typename T>
-T& ZSingleton<T>::_instance()
+template <typename T> T& ZSingleton<T>::_instance()
 {
     static T sInstance(nullptr);
     return sInstance;

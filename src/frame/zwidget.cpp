@@ -26,7 +26,10 @@ void ZWidget::setBackgroundColor(const QColor& color)
     setPalette(pal);
 }
 
-const QString& ZWidget::getUuidFlag() const { return uuidFlag; }
+const QString& ZWidget::getUuidFlag() const
+{
+    return uuidFlag;
+}
 
 const QString& ZWidget::regenerateUuidFlag()
 {

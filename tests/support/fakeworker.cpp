@@ -8,7 +8,10 @@ FakeWorker::FakeWorker(QObject* parent)
 {
 }
 
-QString FakeWorker::getChannelName(const QString& channelId) { return channelNames.value(channelId); }
+QString FakeWorker::getChannelName(const QString& channelId)
+{
+    return channelNames.value(channelId);
+}
 
 // Channel ids are "<devId>_<channelNo>".
 QPair<QString, unsigned int> FakeWorker::formatChannelId(const QString& channelId)

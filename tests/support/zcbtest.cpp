@@ -24,7 +24,10 @@ void failOnBadConnect(QtMsgType type, const QMessageLogContext& context, const Q
         previousHandler(type, context, message);
 }
 
-void installHandler() { previousHandler = qInstallMessageHandler(failOnBadConnect); }
+void installHandler()
+{
+    previousHandler = qInstallMessageHandler(failOnBadConnect);
+}
 Q_CONSTRUCTOR_FUNCTION(installHandler)
 
 } // namespace
@@ -45,7 +48,10 @@ FakeWorker* installFakeWorker(ZCORVANEDLL::ClientLanguage language)
     return worker;
 }
 
-void removeWorker() { delete CorvaneBaseInit::_instance().worker.data(); }
+void removeWorker()
+{
+    delete CorvaneBaseInit::_instance().worker.data();
+}
 
 void installCatalogue(ZCORVANEDLL::ClientLanguage language)
 {

@@ -112,7 +112,10 @@ QByteArray lzw(const QByteArray& indices)
     return out.finish();
 }
 
-void le16(QByteArray& out, int v) { out.append(char(v & 0xff)).append(char((v >> 8) & 0xff)); }
+void le16(QByteArray& out, int v)
+{
+    out.append(char(v & 0xff)).append(char((v >> 8) & 0xff));
+}
 
 } // namespace
 

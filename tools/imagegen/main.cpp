@@ -49,12 +49,16 @@ void ImageSink::ico(const QString& path, const QImage& image)
         return;
     }
     auto le16 = [](QByteArray& out, quint16 v) { out.append(char(v & 0xff)).append(char(v >> 8)); };
-    auto le32 = [&](QByteArray& out, quint32 v) { le16(out, v & 0xffff); le16(out, v >> 16); };
+    auto le32 = [&](QByteArray& out, quint32 v) {
+        le16(out, v & 0xffff);
+        le16(out, v >> 16);
+    };
     QByteArray header;
     le16(header, 0);
     le16(header, 1);
     le16(header, 1);
-    header.append(char(image.width() >= 256 ? 0 : image.width())).append(char(image.height() >= 256 ? 0 : image.height()));
+    header.append(char(image.width() >= 256 ? 0 : image.width()))
+        .append(char(image.height() >= 256 ? 0 : image.height()));
     header.append(char(0)).append(char(0));
     le16(header, 1);
     le16(header, 32);
@@ -78,7 +82,10 @@ QVector<DrawFunction>& imageGenFunctions()
     return functions;
 }
 
-ImageGenRegistrar::ImageGenRegistrar(DrawFunction function) { imageGenFunctions().append(function); }
+ImageGenRegistrar::ImageGenRegistrar(DrawFunction function)
+{
+    imageGenFunctions().append(function);
+}
 
 int main(int argc, char** argv)
 {

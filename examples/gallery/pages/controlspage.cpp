@@ -26,7 +26,10 @@ using namespace ZCORVANEBASE;
 
 namespace {
 
-QString img(const char* name) { return QStringLiteral(":/images/images/%1.png").arg(QLatin1String(name)); }
+QString img(const char* name)
+{
+    return QStringLiteral(":/images/images/%1.png").arg(QLatin1String(name));
+}
 
 class ControlsPage : public QWidget
 {
@@ -96,7 +99,8 @@ private:
         auto* clickLabel = new QLabel(QStringLiteral("click or double-click"), clickArea);
         clickLabel->setAlignment(Qt::AlignCenter);
         (new QVBoxLayout(clickArea))->addWidget(clickLabel);
-        connect(clickArea, &ZWidget::signalWtClicked, this, [this] { note(QStringLiteral("single click (200 ms later)")); });
+        connect(clickArea, &ZWidget::signalWtClicked, this,
+            [this] { note(QStringLiteral("single click (200 ms later)")); });
         layout->addWidget(play);
         layout->addWidget(enable);
         layout->addWidget(ok);
@@ -133,8 +137,9 @@ private:
         edit->setMaxByteLength(16);
         edit->setPlaceholderText(QStringLiteral("at most 16 UTF-8 bytes"));
         auto* bytes = new QLabel(QStringLiteral("0 / 16 bytes"), box);
-        connect(edit, &QLineEdit::textChanged, bytes,
-            [bytes](const QString& text) { bytes->setText(QStringLiteral("%1 / 16 bytes").arg(text.toUtf8().size())); });
+        connect(edit, &QLineEdit::textChanged, bytes, [bytes](const QString& text) {
+            bytes->setText(QStringLiteral("%1 / 16 bytes").arg(text.toUtf8().size()));
+        });
         auto* slider = new Slider(box);
         slider->setOrientation(Qt::Horizontal);
         slider->setRange(0, 10);
@@ -142,7 +147,8 @@ private:
         connect(slider, &Slider::signalZoomChanged, this,
             [this](int delta) { note(QStringLiteral("slider moved by %1").arg(delta)); });
         auto* plain = new ZComboBox(box);
-        plain->addItems({ QStringLiteral("Main stream"), QStringLiteral("Sub stream"), QStringLiteral("Third stream") });
+        plain->addItems(
+            { QStringLiteral("Main stream"), QStringLiteral("Sub stream"), QStringLiteral("Third stream") });
         auto* dark = new ComboBox(box);
         dark->addItems({ QStringLiteral("1/8X"), QStringLiteral("1/2X"), QStringLiteral("1X"), QStringLiteral("2X"),
             QStringLiteral("4X") });
@@ -168,7 +174,8 @@ private:
         open->setProperty("common_bt_style1", true);
         open->setFixedSize(110, 30);
         auto* menu = new ZMenu(QStringLiteral("Channel"), this);
-        const struct {
+        const struct
+        {
             const char* text;
             const char* icon;
             const char* flag;
@@ -179,8 +186,8 @@ private:
             { "Video wall", "gallery_menu_wall", "gallery_flag_alarm" },
         };
         for (const auto& entry : entries) {
-            auto* action = new CustomAction(menu, QString::fromLatin1(entry.text), img(entry.icon),
-                img(entry.icon), QString());
+            auto* action
+                = new CustomAction(menu, QString::fromLatin1(entry.text), img(entry.icon), img(entry.icon), QString());
             if (entry.flag)
                 action->addFlagImage(QPixmap(img(entry.flag)));
             menu->addAction(action);
@@ -191,17 +198,18 @@ private:
                 note(QStringLiteral("menu: %1").arg(text));
             });
         }
-        connect(open, &QPushButton::clicked, menu, [open, menu] { menu->popup(open->mapToGlobal(QPoint(0, open->height()))); });
+        connect(open, &QPushButton::clicked, menu,
+            [open, menu] { menu->popup(open->mapToGlobal(QPoint(0, open->height()))); });
         // The entries, as the menu shows them, also live on the page so a screenshot shows them.
         auto* preview = new QWidget(box);
         auto* previewLayout = new QVBoxLayout(preview);
         previewLayout->setContentsMargins(0, 0, 0, 0);
         previewLayout->setSpacing(0);
-        auto* hovered = new CustomAction(preview, QStringLiteral("Playback"), img("gallery_menu_playback"),
-            img("gallery_menu_playback"), QString());
+        auto* hovered = new CustomAction(
+            preview, QStringLiteral("Playback"), img("gallery_menu_playback"), img("gallery_menu_playback"), QString());
         hovered->addFlagImage(QPixmap(img("gallery_flag_new")));
-        auto* plainEntry = new CustomAction(preview, QStringLiteral("Snapshot"), img("gallery_menu_snapshot"),
-            img("gallery_menu_snapshot"), QString());
+        auto* plainEntry = new CustomAction(
+            preview, QStringLiteral("Snapshot"), img("gallery_menu_snapshot"), img("gallery_menu_snapshot"), QString());
         for (QWidget* entry : { hovered->defaultWidget(), plainEntry->defaultWidget() }) {
             previewLayout->addWidget(entry);
             entry->show();

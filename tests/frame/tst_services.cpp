@@ -1,0 +1,199 @@
+// Shared services: constants and the collator, the worker thread, and the logger.
+
+#include "frame/constants.h"
+#include "frame/easyloger_p.h"
+#include "frame/zthread.h"
+
+#include <QSignalSpy>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QUuid>
+#include <atomic>
+#include <thread>
+
+using namespace ZCORVANEBASE;
+
+namespace {
+// Work that never ends by itself; only its thread's end stops it.
+class EndlessWork : public QObject
+{
+    Q_OBJECT
+
+public:
+    std::atomic<bool> started { false };
+public slots:
+    void run()
+    {
+        started = true;
+        for (;;)
+            QThread::msleep(5);
+    }
+};
+} // namespace
+
+class tst_Services : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void paths();
+    void formatsAndLabels();
+    void fixedIdentifierIsUuidText();
+    void collatorSortsByPronunciation();
+    void threadNeverStartedDeletesAtOnce();
+    void runningThreadIsCutShort();
+    void stoppedThreadIsNotTerminated();
+    void loggerWritesPrefixedLines();
+    void loggerDropsBelowMinimumLevel_data();
+    void loggerDropsBelowMinimumLevel();
+    void loggerKeepsLinesWholeAcrossThreads();
+};
+
+void tst_Services::paths()
+{
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    QCOMPARE(clientRootDir, documents + QStringLiteral("/osprey_client"));
+    QCOMPARE(sysConfigFile, documents + QStringLiteral("/osprey_client/local_data/sys_cfg.ini"));
+    QCOMPARE(uiSettingsFile, documents + QStringLiteral("/osprey_client/local_data/ui_settings.ini"));
+    QCOMPARE(corvaneDataDir, documents + QStringLiteral("/corvane"));
+    QCOMPARE(tempImageDir,
+        QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/osprey_client/temp/images"));
+    QVERIFY(logDir.endsWith(QLatin1String("/osprey_client/upgrade/logs")));
+}
+
+void tst_Services::formatsAndLabels()
+{
+    QCOMPARE(speedLabels,
+        (QStringList { QStringLiteral("1/8X"), QStringLiteral("1/4X"), QStringLiteral("1/2X"), QStringLiteral("1X"),
+            QStringLiteral("2X"), QStringLiteral("4X"), QStringLiteral("8X"), QStringLiteral("0X"),
+            QStringLiteral("100X") }));
+    QCOMPARE(logPrefix, QStringLiteral("[vms_client_sdk:]    "));
+    const QDateTime moment(QDate(2026, 12, 5), QTime(9, 8, 7, 6));
+    QCOMPARE(moment.toString(dateTimeMsFormat), QStringLiteral("2026-12-05 09:08:07.006"));
+    QCOMPARE(moment.toString(compactDateTimeFormat), QStringLiteral("20261205090807"));
+}
+
+void tst_Services::fixedIdentifierIsUuidText()
+{
+    QCOMPARE(fixedIdentifier.size(), 36);
+    QVERIFY(!QUuid::fromString(fixedIdentifier).isNull());
+}
+
+void tst_Services::collatorSortsByPronunciation()
+{
+    // 北京 (bei) before 上海 (shang) by pronunciation, though 上 has the lower code point.
+    const QString beijing = QStringLiteral("北京");
+    const QString shanghai = QStringLiteral("上海");
+    QVERIFY(shanghai < beijing);
+    QVERIFY(chineseCollator().compare(beijing, shanghai) < 0);
+    QStringList names { QStringLiteral("重庆"), shanghai, QStringLiteral("广州"), beijing };
+    std::sort(names.begin(), names.end(),
+        [](const QString& a, const QString& b) { return chineseCollator().compare(a, b) < 0; });
+    QCOMPARE(names, (QStringList { beijing, QStringLiteral("重庆"), QStringLiteral("广州"), shanghai }));
+    QCOMPARE(&chineseCollator(), &chineseCollator());
+}
+
+void tst_Services::threadNeverStartedDeletesAtOnce()
+{
+    auto* thread = new ZThread(nullptr);
+    QSignalSpy destroyed(thread, SIGNAL(destroyed()));
+    delete thread;
+    QCOMPARE(destroyed.count(), 1);
+}
+
+void tst_Services::runningThreadIsCutShort()
+{
+    auto* thread = new ZThread(nullptr);
+    auto* work = new EndlessWork;
+    work->moveToThread(thread);
+    thread->start();
+    // Queued, so the work runs inside the thread's event loop (a started() handler would run before the thread
+    // can be terminated at all).
+    QMetaObject::invokeMethod(work, "run", Qt::QueuedConnection);
+    QTRY_VERIFY(work->started.load());
+    // Deleting must not wait for the endless work: if it did, this test would hang and time out.
+    delete thread;
+    delete work;
+}
+
+void tst_Services::stoppedThreadIsNotTerminated()
+{
+    auto* thread = new ZThread(nullptr);
+    QObject worker;
+    worker.moveToThread(thread);
+    thread->start();
+    QTRY_VERIFY(thread->isRunning());
+    thread->quit();
+    QVERIFY(thread->wait(5000));
+    QVERIFY(thread->isFinished());
+    delete thread;
+}
+
+void tst_Services::loggerWritesPrefixedLines()
+{
+    QTemporaryDir dir;
+    EasyLoger log(dir.filePath(QStringLiteral("logs")), nullptr);
+    const QDateTime when(QDate(2026, 12, 5), QTime(8, 30, 0, 250));
+    QVERIFY(log.write(EasyLoger::Info, QStringLiteral("playback started"), when));
+    QVERIFY(log.write(EasyLoger::Error, QStringLiteral("two\nlines"), when));
+    QVERIFY(log.write(EasyLoger::Warning, QStringLiteral("next day"), when.addDays(1)));
+    QFile file(log.fileFor(when.date()));
+    QVERIFY(file.fileName().endsWith(QLatin1String("/logs/2026-12-05.log")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'), Qt::SkipEmptyParts);
+    QCOMPARE(lines,
+        (QStringList { logPrefix + QStringLiteral("2026-12-05 08:30:00.250 [INFO] playback started"),
+            logPrefix + QStringLiteral("2026-12-05 08:30:00.250 [ERROR] two"), logPrefix + QStringLiteral("lines") }));
+    QVERIFY(QFile::exists(log.fileFor(when.date().addDays(1))));
+    QVERIFY(!log.write(EasyLoger::Info, QStringLiteral("no time"), QDateTime()));
+}
+
+void tst_Services::loggerDropsBelowMinimumLevel_data()
+{
+    QTest::addColumn<int>("minimum");
+    QTest::addColumn<int>("expectedLines");
+    QTest::newRow("debug") << int(EasyLoger::Debug) << 4;
+    QTest::newRow("warning") << int(EasyLoger::Warning) << 2;
+    QTest::newRow("error") << int(EasyLoger::Error) << 1;
+}
+
+void tst_Services::loggerDropsBelowMinimumLevel()
+{
+    QFETCH(int, minimum);
+    QFETCH(int, expectedLines);
+    QTemporaryDir dir;
+    EasyLoger log(dir.path(), nullptr);
+    log.setMinimumLevel(EasyLoger::Level(minimum));
+    const QDateTime when(QDate(2026, 1, 2), QTime(3, 4));
+    int written = 0;
+    for (int level = EasyLoger::Debug; level <= EasyLoger::Error; ++level)
+        written += log.write(EasyLoger::Level(level), QStringLiteral("x"), when) ? 1 : 0;
+    QCOMPARE(written, expectedLines);
+}
+
+void tst_Services::loggerKeepsLinesWholeAcrossThreads()
+{
+    QTemporaryDir dir;
+    EasyLoger log(dir.path(), nullptr);
+    const QDateTime when(QDate(2026, 2, 3), QTime(4, 5));
+    const QString payload(200, QLatin1Char('z'));
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t)
+        threads.emplace_back([&log, &when, &payload] {
+            for (int i = 0; i < 250; ++i)
+                log.write(EasyLoger::Info, payload, when);
+        });
+    for (std::thread& t : threads)
+        t.join();
+    QFile file(log.fileFor(when.date()));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QList<QByteArray> lines = file.readAll().split('\n');
+    QCOMPARE(lines.size(), 1001); // 1000 lines and the empty rest after the last break
+    const QByteArray expected = (logPrefix + QStringLiteral("2026-02-03 04:05:00.000 [INFO] ") + payload).toUtf8();
+    for (int i = 0; i < 1000; ++i)
+        QCOMPARE(lines[i], expected);
+}
+
+QTEST_MAIN(tst_Services)
+#include "tst_services.moc"
