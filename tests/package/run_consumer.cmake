@@ -1,0 +1,26 @@
+# Installs the build into a fresh prefix, then configures, builds and runs the consumer project against it.
+file(REMOVE_RECURSE ${WORK_DIR})
+set(prefix ${WORK_DIR}/prefix)
+
+function(run)
+    execute_process(COMMAND ${ARGN} RESULT_VARIABLE result OUTPUT_VARIABLE out ERROR_VARIABLE err)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "failed (${result}): ${ARGN}\n${out}\n${err}")
+    endif()
+endfunction()
+
+run(${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
+foreach(required include/ZCorvaneBase/zcorvanebase.h include/ZCorvaneBase/frame/hostworker.h
+        lib/cmake/ZCorvaneBase/ZCorvaneBaseConfig.cmake lib/cmake/ZCorvaneBase/ZCorvaneBaseConfigVersion.cmake)
+    if(NOT EXISTS ${prefix}/${required})
+        message(FATAL_ERROR "not installed: ${required}")
+    endif()
+endforeach()
+file(GLOB_RECURSE private_headers ${prefix}/include/*_p.h)
+if(private_headers)
+    message(FATAL_ERROR "private headers installed: ${private_headers}")
+endif()
+run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${prefix})
+run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
+run(${WORK_DIR}/build/consumer)
+message(STATUS "the consumer built and ran against ${prefix}")
