@@ -23,4 +23,20 @@ endif()
 run(${CMAKE_COMMAND} -S ${CONSUMER_DIR} -B ${WORK_DIR}/build -DCMAKE_PREFIX_PATH=${prefix})
 run(${CMAKE_COMMAND} --build ${WORK_DIR}/build)
 run(${WORK_DIR}/build/consumer)
+
+# The same program through pkg-config and the compiler alone.
+find_program(PKG_CONFIG pkg-config)
+find_program(CXX_COMPILER NAMES c++ g++ clang++)
+if(PKG_CONFIG AND CXX_COMPILER)
+    set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+    execute_process(COMMAND ${PKG_CONFIG} --cflags --libs ZCorvaneBase RESULT_VARIABLE result
+        OUTPUT_VARIABLE flags ERROR_VARIABLE err OUTPUT_STRIP_TRAILING_WHITESPACE)
+    if(NOT result EQUAL 0)
+        message(FATAL_ERROR "pkg-config does not know ZCorvaneBase: ${err}")
+    endif()
+    separate_arguments(flags UNIX_COMMAND "${flags}")
+    run(${CXX_COMPILER} -std=c++17 -fPIC ${CONSUMER_DIR}/plain.cpp -o ${WORK_DIR}/plain ${flags}
+        -Wl,-rpath,${prefix}/lib)
+    run(${WORK_DIR}/plain)
+endif()
 message(STATUS "the consumer built and ran against ${prefix}")
