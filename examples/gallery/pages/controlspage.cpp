@@ -1,6 +1,7 @@
 // The controls page: the base widget and the thin controls every form of the library is made of.
 
 #include "gallerypage.h"
+#include "gallerypagewidget.h"
 
 #include "frame/combobox.h"
 #include "frame/customaction.h"
@@ -31,21 +32,13 @@ QString img(const char* name)
     return QStringLiteral(":/images/images/%1.png").arg(QLatin1String(name));
 }
 
-class ControlsPage : public QWidget
+class ControlsPage : public GalleryPageWidget
 {
 public:
     ControlsPage(const GalleryOptions& options, QWidget* parent)
-        : QWidget(parent)
+        : GalleryPageWidget(QStringLiteral("controlsPage"), parent)
     {
         Q_UNUSED(options)
-        setObjectName(QStringLiteral("controlsPage"));
-        auto* grid = new QGridLayout(this);
-        grid->setContentsMargins(24, 24, 24, 24);
-        grid->setSpacing(18);
-        log = new QPlainTextEdit(this);
-        log->setObjectName(QStringLiteral("galleryLog"));
-        log->setReadOnly(true);
-
         grid->addWidget(buttons(), 0, 0);
         grid->addWidget(texts(), 0, 1);
         grid->addWidget(inputs(), 1, 0);
@@ -56,15 +49,6 @@ public:
     }
 
 private:
-    void note(const QString& text) { log->appendPlainText(text); }
-
-    QGroupBox* group(const QString& title)
-    {
-        auto* box = new QGroupBox(title, this);
-        box->setProperty("widget_top", true);
-        return box;
-    }
-
     QWidget* buttons()
     {
         QGroupBox* box = group(QStringLiteral("Buttons with state images"));
@@ -236,8 +220,6 @@ private:
         form->addRow(QStringLiteral("errCorvane"), new QLabel(dict.errCorvane, box));
         return box;
     }
-
-    QPlainTextEdit* log = nullptr;
 };
 
 GalleryPageRegistrar controlsPage(QStringLiteral("controls"), 10, QStringLiteral("Controls"),
