@@ -35,7 +35,6 @@ class tst_ComboBoxes : public QObject
 
 private slots:
     void listIsModelAndView();
-    void darkPopupLooks();
     void setItemsData_data();
     void setItemsData();
     void menuHasNoShadow();
@@ -59,19 +58,6 @@ void tst_ComboBoxes::listIsModelAndView()
         QCOMPARE(box->itemText(0), QStringLiteral("from the list"));
         QCOMPARE(list->item(1)->text(), QStringLiteral("from the box"));
     }
-}
-
-void tst_ComboBoxes::darkPopupLooks()
-{
-    ComboBox box;
-    QListWidget* list = box.getListWt();
-    QCOMPARE(list->property("common_comboBox_listWt_style1"), QVariant(true));
-    QCOMPARE(list->styleSheet(), QStringLiteral("QListWidget{border:0px;border-radius:3px;}"));
-    QCOMPARE(list->verticalScrollBar()->styleSheet(),
-        QStringLiteral("QScrollBar:vertical{border:0px;} QScrollBar::handle:vertical{border:0px;}"));
-    QVERIFY(list->parentWidget());
-    QCOMPARE(list->parentWidget()->styleSheet(),
-        QStringLiteral("QWidget{border:1px solid #0f8bfd;border-radius:3px;background-color: #172335;}"));
 }
 
 void tst_ComboBoxes::setItemsData_data()

@@ -41,8 +41,6 @@ private slots:
     void isOnvifProtocol();
     void isObjInParentList();
     void weakPasswordList();
-    void defaults();
-    void recordDefaults();
     void clientLanguageFromLocale_data();
     void clientLanguageFromLocale();
     void endOfSpanStop_data();
@@ -105,49 +103,6 @@ void tst_HostWorker::weakPasswordList()
     for (const QString& entry : list)
         QVERIFY2(!entry.contains(QLatin1Char('\r')) && !entry.contains(QLatin1Char('\n')), qPrintable(entry));
     QCOMPARE(QSet<QString>(list.begin(), list.end()).size(), 370);
-}
-
-void tst_HostWorker::defaults()
-{
-    BareWorker worker;
-    QCOMPARE(worker.getDateFormat(), QStringLiteral("yyyy-MM-dd"));
-    QCOMPARE(int(worker.getCurShowTreeType()), -1);
-    QCOMPARE(worker.getVideoPlaybackPlayerCount(), -1);
-    QCOMPARE(worker.getVideoState(QStringLiteral("r")), -1);
-    QCOMPARE(worker.getLoginCredentials().size(), 16);
-    QCOMPARE(worker.getCurSelVideoItem(), qMakePair(0, QString()));
-    QCOMPARE(worker.formatChannelId(QStringLiteral("a_1")), qMakePair(QString(), 0u));
-    QVERIFY(worker.isPlaybackEnabled());
-    QVERIFY(worker.getCenterStorageAbility());
-    QVERIFY(!worker.isGroupChannel(QStringLiteral("x")));
-    QVERIFY(!worker.get_request_value(QStringLiteral("k"), true).isValid());
-    QPair<QDateTime, QDateTime> span(QDateTime(QDate(2024, 1, 1), QTime(1, 0)), QDateTime());
-    QVERIFY(worker.getTimeInfoByRequestId(QStringLiteral("r"), span));
-    QCOMPARE(span.first, QDateTime(QDate(2024, 1, 1), QTime(1, 0))); // untouched
-    QString ip(QStringLiteral("keep"));
-    QString user, password, devId;
-    int port = 7;
-    worker.getCmcDevInfoByChannelId(QStringLiteral("c"), ip, user, port, password, devId);
-    QCOMPARE(ip, QStringLiteral("keep"));
-    QCOMPARE(port, 7);
-}
-
-void tst_HostWorker::recordDefaults()
-{
-    const vms_sdk::DevInfo dev;
-    QCOMPARE(dev.devType, 1);
-    QCOMPARE(dev.devPort, 18320);
-    QCOMPARE(dev.channelCount, 0);
-    QCOMPARE(dev.onlineStatus, 1);
-    QCOMPARE(dev.protocol, 1);
-    QVERIFY(dev.enabled);
-    const PlaybackState state;
-    QCOMPARE(state.state, -1);
-    QCOMPARE(state.speed, QStringLiteral("1X"));
-    QVERIFY(!state.beginTime.isValid() && !state.endTime.isValid() && !state.currentTime.isValid());
-    QCOMPARE(sizeof(state.pastTime) + sizeof(state.durationTime), size_t(16));
-    QCOMPARE(CorvaneVideoStreamInfo().streamType, 1);
-    QCOMPARE(ChannelInfo().channelNo, 0u);
 }
 
 void tst_HostWorker::clientLanguageFromLocale_data()

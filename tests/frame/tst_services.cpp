@@ -38,15 +38,10 @@ class tst_Services : public QObject
 
 private slots:
     void paths();
-    void formatsAndLabels();
     void fixedIdentifierIsUuidText();
     void collatorSortsByPronunciation();
-    void threadNeverStartedDeletesAtOnce();
     void runningThreadIsCutShort();
-    void stoppedThreadIsNotTerminated();
     void loggerWritesPrefixedLines();
-    void loggerDropsBelowMinimumLevel_data();
-    void loggerDropsBelowMinimumLevel();
     void loggerKeepsLinesWholeAcrossThreads();
 };
 
@@ -60,18 +55,6 @@ void tst_Services::paths()
     QCOMPARE(tempImageDir,
         QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/osprey_client/temp/images"));
     QVERIFY(logDir.endsWith(QLatin1String("/osprey_client/upgrade/logs")));
-}
-
-void tst_Services::formatsAndLabels()
-{
-    QCOMPARE(speedLabels,
-        (QStringList { QStringLiteral("1/8X"), QStringLiteral("1/4X"), QStringLiteral("1/2X"), QStringLiteral("1X"),
-            QStringLiteral("2X"), QStringLiteral("4X"), QStringLiteral("8X"), QStringLiteral("0X"),
-            QStringLiteral("100X") }));
-    QCOMPARE(logPrefix, QStringLiteral("[vms_client_sdk:]    "));
-    const QDateTime moment(QDate(2026, 12, 5), QTime(9, 8, 7, 6));
-    QCOMPARE(moment.toString(dateTimeMsFormat), QStringLiteral("2026-12-05 09:08:07.006"));
-    QCOMPARE(moment.toString(compactDateTimeFormat), QStringLiteral("20261205090807"));
 }
 
 void tst_Services::fixedIdentifierIsUuidText()
@@ -94,14 +77,6 @@ void tst_Services::collatorSortsByPronunciation()
     QCOMPARE(&chineseCollator(), &chineseCollator());
 }
 
-void tst_Services::threadNeverStartedDeletesAtOnce()
-{
-    auto* thread = new ZThread(nullptr);
-    QSignalSpy destroyed(thread, SIGNAL(destroyed()));
-    delete thread;
-    QCOMPARE(destroyed.count(), 1);
-}
-
 void tst_Services::runningThreadIsCutShort()
 {
     auto* thread = new ZThread(nullptr);
@@ -115,19 +90,6 @@ void tst_Services::runningThreadIsCutShort()
     // Deleting must not wait for the endless work: if it did, this test would hang and time out.
     delete thread;
     delete work;
-}
-
-void tst_Services::stoppedThreadIsNotTerminated()
-{
-    auto* thread = new ZThread(nullptr);
-    QObject worker;
-    worker.moveToThread(thread);
-    thread->start();
-    QTRY_VERIFY(thread->isRunning());
-    thread->quit();
-    QVERIFY(thread->wait(5000));
-    QVERIFY(thread->isFinished());
-    delete thread;
 }
 
 void tst_Services::loggerWritesPrefixedLines()
@@ -147,29 +109,6 @@ void tst_Services::loggerWritesPrefixedLines()
             logPrefix + QStringLiteral("2026-12-05 08:30:00.250 [ERROR] two"), logPrefix + QStringLiteral("lines") }));
     QVERIFY(QFile::exists(log.fileFor(when.date().addDays(1))));
     QVERIFY(!log.write(EasyLoger::Info, QStringLiteral("no time"), QDateTime()));
-}
-
-void tst_Services::loggerDropsBelowMinimumLevel_data()
-{
-    QTest::addColumn<int>("minimum");
-    QTest::addColumn<int>("expectedLines");
-    QTest::newRow("debug") << int(EasyLoger::Debug) << 4;
-    QTest::newRow("warning") << int(EasyLoger::Warning) << 2;
-    QTest::newRow("error") << int(EasyLoger::Error) << 1;
-}
-
-void tst_Services::loggerDropsBelowMinimumLevel()
-{
-    QFETCH(int, minimum);
-    QFETCH(int, expectedLines);
-    QTemporaryDir dir;
-    EasyLoger log(dir.path(), nullptr);
-    log.setMinimumLevel(EasyLoger::Level(minimum));
-    const QDateTime when(QDate(2026, 1, 2), QTime(3, 4));
-    int written = 0;
-    for (int level = EasyLoger::Debug; level <= EasyLoger::Error; ++level)
-        written += log.write(EasyLoger::Level(level), QStringLiteral("x"), when) ? 1 : 0;
-    QCOMPARE(written, expectedLines);
 }
 
 void tst_Services::loggerKeepsLinesWholeAcrossThreads()
