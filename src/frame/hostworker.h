@@ -78,7 +78,7 @@ struct GetRtspUrlCondition
     QDateTime endTime;
 };
 
-enum StreamEvent
+enum StreamEvent : int
 {
     StreamEventNone = 0,
     StreamEventStarted = 1,
@@ -94,7 +94,8 @@ using StreamId = quint64;
 namespace ZCORVANEDLL {
 
 // The language the host client runs in; it decides which catalogue the library installs.
-enum ClientLanguage
+// A fixed underlying type: a host may report values outside the table (they mean en_US).
+enum ClientLanguage : int
 {
     ClientLanguageZhCN = 0, // "zh_CN"
     ClientLanguageZhHK = 1, // "zh_HK"
@@ -102,7 +103,7 @@ enum ClientLanguage
 };
 
 // The kind of device tree the host currently shows.
-enum ClientTreeType
+enum ClientTreeType : int
 {
     ClientTreeTypeNone = -1,
     ClientTreeTypeVideo = 0,
