@@ -1,0 +1,549 @@
+// The playback page: the gallery hosts the time axis the way a client does. A ruler and a box of playback rows,
+// aligned from the ruler's label stretch; per row a simulated recording search (with its key, a random delay and now
+// and then a late answer to an old search that the box must drop) and a simulated player that feeds progress at
+// 25 Hz and restarts wherever the box tells it to. Zoom buttons, a label to drag onto a bar, download clicks and
+// end-of-playback reports in the log.
+
+#include "gallerypage.h"
+#include "galleryworker.h"
+
+#include "timeaxis/recordingstimeaxisbox.h"
+#include "timeaxis/timeaxiswt.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QDrag>
+#include <QDragMoveEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPointer>
+#include <QPushButton>
+#include <QRandomGenerator>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+using namespace ZCORVANEBASE;
+
+namespace {
+
+const QString labelMimeType = QStringLiteral("application/x-zcorvane-recording-label");
+constexpr int tickMSecs = 40; // the players report 25 times a second
+constexpr int rulerIndent = 150; // room left of the ruler for the check-box column
+constexpr int recordingLocation = 1;
+
+RecordingTimeInfo recording(const QDateTime& begin, const QDateTime& end, bool isAlarm)
+{
+    RecordingTimeInfo info;
+    info.beginDatetime = begin;
+    info.endDatetime = end;
+    info.isAlarm = isAlarm;
+    info.recordingType = isAlarm ? 2 : 1;
+    info.fileName = begin.toString(QStringLiteral("'rec_'yyyyMMdd_hhmmss'.mp4'"));
+    return info;
+}
+
+// What a recorder would hold for one channel on one day. Four kinds of channel: around the clock with short
+// breaks, motion clips only, daytime only, and one that stopped recording early in the morning (so a playback
+// reaches its end within minutes at high speed). Alarm recordings overlap the others.
+QVector<RecordingTimeInfo> generateRecordings(
+    const QString& channelId, int kind, const QDate& day, const QDateTime& until)
+{
+    QRandomGenerator random(qHash(channelId) ^ quint32(day.toJulianDay()));
+    const QDateTime dayBegin(day, QTime(0, 0));
+    QVector<RecordingTimeInfo> recordings;
+    auto add = [&](qint64 from, qint64 to, bool isAlarm) {
+        const QDateTime begin = dayBegin.addSecs(from);
+        QDateTime end = dayBegin.addSecs(to);
+        if (begin >= until)
+            return;
+        if (end > until)
+            end = until;
+        recordings << recording(begin, end, isAlarm);
+    };
+    switch (kind) {
+    case 0: // continuous, with breaks, and alarms inside
+        for (qint64 t = random.bounded(120); t < 86400;) {
+            const qint64 length = 1200 + random.bounded(4200);
+            add(t, t + length, false);
+            for (int alarms = random.bounded(3); alarms > 0; --alarms) {
+                const qint64 at = t + random.bounded(int(length));
+                add(at, at + 60 + random.bounded(300), true);
+            }
+            t += length + 10 + random.bounded(240);
+        }
+        break;
+    case 1: // motion clips
+        for (qint64 t = 300 + random.bounded(600); t < 86400;) {
+            const qint64 length = 10 + random.bounded(240);
+            add(t, t + length, random.bounded(8) == 0);
+            t += length + 30 + random.bounded(1500);
+        }
+        break;
+    case 2: // daytime only
+        for (qint64 t = 7 * 3600 + random.bounded(900); t < 19 * 3600;) {
+            const qint64 length = 900 + random.bounded(2700);
+            add(t, t + length, false);
+            if (random.bounded(3) == 0) {
+                const qint64 at = t + random.bounded(int(length));
+                add(at, at + 120 + random.bounded(400), true);
+            }
+            t += length + 20 + random.bounded(600);
+        }
+        break;
+    default: // stopped early: clips in the first quarter of an hour
+        for (qint64 t = 5; t < 900;) {
+            const qint64 length = 20 + random.bounded(120);
+            add(t, t + length, random.bounded(5) == 0);
+            t += length + 20 + random.bounded(70);
+        }
+        break;
+    }
+    std::stable_sort(recordings.begin(), recordings.end(),
+        [](const RecordingTimeInfo& a, const RecordingTimeInfo& b) { return a.beginDatetime < b.beginDatetime; });
+    return recordings;
+}
+
+// The label a user drags onto a bar.
+class LabelSource : public QLabel
+{
+public:
+    explicit LabelSource(QWidget* parent)
+        : QLabel(parent)
+    {
+        setObjectName(QStringLiteral("labelSource"));
+        setPixmap(QPixmap(QStringLiteral(":/images/images/added_label_n.png")));
+        setToolTip(QStringLiteral("Drag onto a recording to mark it"));
+        setCursor(Qt::OpenHandCursor);
+    }
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override
+    {
+        if (event->button() != Qt::LeftButton)
+            return;
+        auto* mime = new QMimeData;
+        mime->setData(labelMimeType, QByteArray("label"));
+        auto* drag = new QDrag(this);
+        drag->setMimeData(mime);
+        QPixmap hotspot(1, 1);
+        hotspot.fill(Qt::transparent);
+        drag->setPixmap(hotspot); // the box shows its own preview where a label may go
+        drag->exec(Qt::CopyAction);
+    }
+};
+
+class TimeAxisPage : public QWidget
+{
+public:
+    TimeAxisPage(const GalleryOptions& options, QWidget* parent)
+        : QWidget(parent)
+        , options(options)
+        , random(20240305)
+    {
+        setObjectName(QStringLiteral("timeAxisPage"));
+        build();
+        connectAll();
+        day = dayEdit->date();
+        ruler->setMinBeginDatetime(QDateTime(day, QTime(0, 0)));
+        box->setChannelRecordingTimeAxisChecked(true);
+        selectAll->setCheckState(Qt::Checked);
+        searchAll();
+        if (options.screenshot)
+            stageScreenshot();
+        playerTimer.start(tickMSecs);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (watched == box) {
+            switch (event->type()) {
+            case QEvent::Resize:
+                QTimer::singleShot(0, this, [this] { align(); });
+                break;
+            case QEvent::DragEnter:
+            case QEvent::DragMove: {
+                auto* drag = static_cast<QDragMoveEvent*>(event);
+                if (!drag->mimeData()->hasFormat(labelMimeType))
+                    break;
+                if (box->canAddRecordingLabelAtPos(drag->pos(), labelPixmap)) {
+                    drag->acceptProposedAction();
+                } else {
+                    box->hideAddingRecordingLabel();
+                    // Keep the drag alive over the box so the preview can come back.
+                    if (event->type() == QEvent::DragEnter)
+                        drag->acceptProposedAction();
+                    else
+                        drag->ignore();
+                }
+                return true;
+            }
+            case QEvent::DragLeave:
+                box->hideAddingRecordingLabel();
+                return true;
+            case QEvent::Drop: {
+                auto* drop = static_cast<QDropEvent*>(event);
+                const bool allowed = box->canAddRecordingLabelAtPos(drop->pos(), labelPixmap);
+                box->hideAddingRecordingLabel();
+                if (allowed) {
+                    addLabel(box->getRecordingLabelInfoAtPos(drop->pos()));
+                    drop->acceptProposedAction();
+                }
+                return true;
+            }
+            default:
+                break;
+            }
+        }
+        return QWidget::eventFilter(watched, event);
+    }
+
+    void resizeEvent(QResizeEvent* event) override
+    {
+        QWidget::resizeEvent(event);
+        QTimer::singleShot(0, this, [this] { align(); });
+    }
+
+private:
+    struct Row
+    {
+        QString channelId;
+        QString key;
+        int searches = 0;
+    };
+    struct Player
+    {
+        QDateTime position;
+        bool playing = false;
+        QDateTime stalePosition; // what the player still reports for a few ticks after a seek
+        int staleTicks = 0;
+    };
+
+    void build()
+    {
+        auto* layout = new QVBoxLayout(this);
+        layout->setContentsMargins(16, 16, 16, 16);
+        layout->setSpacing(8);
+
+        auto* tools = new QHBoxLayout;
+        tools->setSpacing(8);
+        dayEdit = new QDateEdit(QDate::currentDate(), this);
+        dayEdit->setObjectName(QStringLiteral("dayEdit"));
+        dayEdit->setCalendarPopup(true);
+        dayEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
+        dayEdit->setMaximumDate(QDate::currentDate());
+        if (options.screenshot)
+            dayEdit->setDate(QDate::currentDate().addDays(-1));
+        searchButton = new QPushButton(QStringLiteral("Search again"), this);
+        zoomInButton = new QPushButton(QStringLiteral("Zoom in"), this);
+        zoomOutButton = new QPushButton(QStringLiteral("Zoom out"), this);
+        speedBox = new QComboBox(this);
+        speedBox->setObjectName(QStringLiteral("speedBox"));
+        for (const char* speed : { "1X", "2X", "4X", "8X", "16X" })
+            speedBox->addItem(QLatin1String(speed));
+        speedBox->setCurrentIndex(options.screenshot ? 0 : 4);
+        auto* source = new LabelSource(this);
+        labelPixmap = QPixmap(QStringLiteral(":/images/images/added_label_n.png"));
+        tools->addWidget(new QLabel(QStringLiteral("Day"), this));
+        tools->addWidget(dayEdit);
+        tools->addWidget(searchButton);
+        tools->addSpacing(16);
+        tools->addWidget(zoomInButton);
+        tools->addWidget(zoomOutButton);
+        tools->addSpacing(16);
+        tools->addWidget(new QLabel(QStringLiteral("Speed"), this));
+        tools->addWidget(speedBox);
+        tools->addSpacing(16);
+        tools->addWidget(source);
+        tools->addWidget(new QLabel(QStringLiteral("drag a label onto a recording"), this));
+        tools->addStretch();
+        layout->addLayout(tools);
+
+        // The ruler sits right of the check-box column and ends where the box's visible width ends.
+        auto* rulerRow = new QHBoxLayout;
+        rulerRow->setSpacing(0);
+        selectAll = new QCheckBox(QStringLiteral("All windows"), this);
+        selectAll->setObjectName(QStringLiteral("selectAll"));
+        selectAll->setFixedWidth(rulerIndent);
+        ruler = new TimeAxisWt(this);
+        ruler->setObjectName(QStringLiteral("timeAxisWt"));
+        rulerRow->addWidget(selectAll);
+        rulerRow->addWidget(ruler, 1);
+        scrollBarRoom = new QWidget(this);
+        rulerRow->addWidget(scrollBarRoom);
+        layout->addLayout(rulerRow);
+
+        box = new RecordingsTimeAxisBox(options.rows, true, this);
+        box->setObjectName(QStringLiteral("recordingsTimeAxisBox"));
+        box->setTimeAxisWt(ruler);
+        box->setAcceptDrops(true);
+        box->installEventFilter(this);
+        scroll = new QScrollArea(this);
+        scroll->setObjectName(QStringLiteral("recordingsScroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        scroll->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+        scroll->setWidget(box);
+        scrollBarRoom->setFixedWidth(scroll->verticalScrollBar()->sizeHint().width());
+        layout->addWidget(scroll, 1);
+
+        log = new QPlainTextEdit(this);
+        log->setObjectName(QStringLiteral("galleryLog"));
+        log->setReadOnly(true);
+        log->setMaximumBlockCount(500);
+        log->setFixedHeight(130);
+        layout->addWidget(log);
+
+        const QStringList channelIds = galleryWorker() ? galleryWorker()->getAllChannelIds() : QStringList();
+        rows.resize(options.rows);
+        players.resize(options.rows);
+        for (int i = 0; i < options.rows && !channelIds.isEmpty(); ++i)
+            rows[i].channelId = channelIds.at(i % channelIds.size());
+    }
+
+    void connectAll()
+    {
+        connect(ruler, &TimeAxisWt::signalMinTimePosX, this, [this](int x) {
+            minTimePosX = x;
+            align();
+        });
+        connect(ruler, &TimeAxisWt::signalMaxTimePosX, this, [this](int x) {
+            maxTimePosX = x;
+            align();
+        });
+        connect(dayEdit, &QDateEdit::dateChanged, this, [this](const QDate& date) {
+            day = date;
+            ruler->setMinBeginDatetime(QDateTime(date, QTime(0, 0)));
+            note(QStringLiteral("Day %1 selected: searching every window again").arg(date.toString(Qt::ISODate)));
+            searchAll();
+        });
+        connect(searchButton, &QPushButton::clicked, this, [this] { searchAll(); });
+        connect(zoomInButton, &QPushButton::clicked, this, [this] { box->timeAxisZoomCtrl(ZoomIn); });
+        connect(zoomOutButton, &QPushButton::clicked, this, [this] { box->timeAxisZoomCtrl(ZoomOut); });
+        connect(selectAll, &QCheckBox::clicked, this, [this] {
+            const bool all = selectAll->checkState() != Qt::Unchecked;
+            selectAll->setTristate(false);
+            selectAll->setCheckState(all ? Qt::Checked : Qt::Unchecked);
+            box->setChannelRecordingTimeAxisChecked(all);
+        });
+        connect(box, &RecordingsTimeAxisBox::signalAllChannelRecordingTimeAxisCheckState, this,
+            [this](Qt::CheckState state) { selectAll->setCheckState(state); });
+        connect(box, &RecordingsTimeAxisBox::signalAppointPlaybackTime, this,
+            [this](const QString& channelId, int index, int, const QDateTime& datetime) {
+                if (index < 0 || index >= players.size())
+                    return;
+                Player& player = players[index];
+                if (player.playing) {
+                    player.stalePosition = player.position;
+                    player.staleTicks = 3;
+                }
+                player.position = datetime;
+                player.playing = true;
+                note(
+                    QStringLiteral("%1 (%2): player starts at %3")
+                        .arg(windowName(index), channelName(channelId), datetime.toString(QStringLiteral("hh:mm:ss"))));
+            });
+        connect(box, &RecordingsTimeAxisBox::signalPlaybackToRecordingsTimeAxisEnd, this, [this](int index) {
+            if (index < 0 || index >= players.size() || !players[index].playing)
+                return;
+            players[index].playing = false;
+            note(QStringLiteral("%1: playback ran past the last recording and stopped").arg(windowName(index)));
+        });
+        connect(box, &RecordingsTimeAxisBox::signalDownloadByTimeRangeBtClicked, this,
+            [this](int index, const QDateTime& datetime) {
+                const QPair<QDateTime, QDateTime> range = box->amendDateTimeRange(index, datetime, 1800);
+                note(QStringLiteral("%1: download from %2; recorded part of the next 30 minutes: %3 - %4")
+                         .arg(windowName(index), datetime.toString(QStringLiteral("hh:mm:ss")),
+                             range.first.toString(QStringLiteral("hh:mm:ss")),
+                             range.second.isValid() ? range.second.toString(QStringLiteral("hh:mm:ss"))
+                                                    : QStringLiteral("(none)")));
+            });
+        connect(
+            box, &RecordingsTimeAxisBox::signalRecordingLabelsEnabled, this, [this](const QStringList& labels, bool) {
+                if (!labels.isEmpty())
+                    note(QStringLiteral("Labels cleared with their row: %1").arg(labels.join(QStringLiteral(", "))));
+            });
+        connect(&playerTimer, &QTimer::timeout, this, [this] { tick(); });
+    }
+
+    // The bars span exactly the ruler's label stretch: the check-box column reaches to the first label's centre and
+    // the right margin starts at the last one's.
+    void align()
+    {
+        if (minTimePosX < 0 || maxTimePosX <= minTimePosX)
+            return;
+        const int offset = ruler->mapTo(this, QPoint(0, 0)).x() - box->mapTo(this, QPoint(0, 0)).x();
+        const int rowSpacing = 6;
+        const int leftMargin = 10;
+        box->setChannelCheckBoxWidth(qMax(0, offset + minTimePosX - leftMargin - rowSpacing));
+        box->setMarginRight(qMax(0, box->width() - (offset + maxTimePosX)));
+    }
+
+    QString windowName(int index) const { return QStringLiteral("Window %1").arg(index + 1); }
+
+    QString channelName(const QString& channelId) const
+    {
+        const QString name = galleryWorker() ? galleryWorker()->getChannelName(channelId) : QString();
+        return name.isEmpty() ? channelId : name;
+    }
+
+    int channelKind(const QString& channelId) const
+    {
+        const QStringList ids = galleryWorker() ? galleryWorker()->getAllChannelIds() : QStringList();
+        return qMax(0, ids.indexOf(channelId)) % 4;
+    }
+
+    QDateTime searchEnd() const
+    {
+        const QDateTime end(day.addDays(1), QTime(0, 0));
+        return qMin(end, QDateTime::currentDateTime());
+    }
+
+    void searchAll()
+    {
+        for (Player& player : players)
+            player = Player();
+        for (int i = 0; i < rows.size(); ++i)
+            startSearch(i, options.screenshot && i != rows.size() - 1);
+    }
+
+    void startSearch(int index, bool immediately)
+    {
+        Row& row = rows[index];
+        if (row.channelId.isEmpty())
+            return;
+        const QString staleKey = row.key;
+        row.key = QStringLiteral("w%1-s%2").arg(index + 1).arg(++row.searches);
+        RecordingSearchInfo info;
+        info.channelId = row.channelId;
+        info.recordingLocation = recordingLocation;
+        info.playbackIndex = index;
+        info.searchType = 0;
+        info.beginDatetime = QDateTime(day, QTime(0, 0));
+        info.endDatetime = searchEnd();
+        box->setRecordingSearchInfo(SearchStarted, row.key, info);
+
+        const QString key = row.key;
+        if (immediately) {
+            deliver(index, key, info);
+            return;
+        }
+        const int delay = 300 + random.bounded(1800);
+        QTimer::singleShot(delay, this, [this, index, key, info] { deliver(index, key, info); });
+        // Now and then the answer to the previous search comes late, after the new one: the box must drop it.
+        if (!staleKey.isEmpty() && random.bounded(4) == 0) {
+            QTimer::singleShot(delay + 500, this, [this, index, staleKey, info] {
+                QVector<RecordingTimeInfo> stale { recording(
+                    info.beginDatetime.addSecs(3600), info.beginDatetime.addSecs(20 * 3600), true) };
+                box->setChannelRecordingsTimeInfo(stale, index, staleKey, true, true);
+                note(QStringLiteral("%1: a late answer to the old search %2 arrived; the box dropped it")
+                         .arg(windowName(index), staleKey));
+            });
+        }
+    }
+
+    void deliver(int index, const QString& key, const RecordingSearchInfo& info)
+    {
+        const QVector<RecordingTimeInfo> recordings
+            = generateRecordings(info.channelId, channelKind(info.channelId), day, info.endDatetime);
+        box->setChannelRecordingsTimeInfo(recordings, index, key, true, true);
+        box->setRecordingSearchInfo(SearchFinished, key, info);
+        if (!options.screenshot)
+            note(QStringLiteral("%1 (%2): %3 recordings found")
+                     .arg(windowName(index), channelName(info.channelId))
+                     .arg(recordings.size()));
+    }
+
+    void tick()
+    {
+        static const int speeds[] = { 1, 2, 4, 8, 16 };
+        const int speed = speeds[qBound(0, speedBox->currentIndex(), 4)];
+        for (int i = 0; i < players.size(); ++i) {
+            Player& player = players[i];
+            if (!player.playing)
+                continue;
+            player.position = player.position.addMSecs(qint64(tickMSecs) * speed);
+            if (player.staleTicks > 0) {
+                --player.staleTicks;
+                player.stalePosition = player.stalePosition.addMSecs(qint64(tickMSecs) * speed);
+                box->updatePlaybackTime(player.stalePosition, i);
+            } else {
+                box->updatePlaybackTime(player.position, i);
+            }
+        }
+    }
+
+    void addLabel(LocalRecordingLabelInfo info)
+    {
+        if (info.channelId.isEmpty() || !info.datetime.isValid())
+            return;
+        info.name = QStringLiteral("Label %1").arg(++labelCount);
+        // The host's label store answers every bar; each bar keeps only the marks of its own channel.
+        for (QWidget* child : box->findChildren<QWidget*>()) {
+            if (child->metaObject()->indexOfSlot("slotAddRecordingLabelToLocalDB(LocalRecordingLabelInfo,int)") >= 0)
+                QMetaObject::invokeMethod(
+                    child, "slotAddRecordingLabelToLocalDB", Q_ARG(LocalRecordingLabelInfo, info), Q_ARG(int, 0));
+        }
+        note(QStringLiteral("%1 set on %2 at %3")
+                 .arg(info.name, channelName(info.channelId), info.datetime.toString(QStringLiteral("hh:mm:ss"))));
+    }
+
+    // A picture of the page at work: rows playing at different moments, one mark, one row still searching.
+    void stageScreenshot()
+    {
+        for (int i = 0; i + 1 < rows.size(); ++i) {
+            const QDateTime moment = QDateTime(day, QTime(0, 0)).addSecs(3600 + (i * 5437) % 70000);
+            box->appointPlaybackTime(rows[i].channelId, recordingLocation, moment);
+        }
+        if (!rows.isEmpty()) {
+            LocalRecordingLabelInfo info;
+            info.channelId = rows[0].channelId;
+            info.recordingLocation = recordingLocation;
+            info.datetime = QDateTime(day, QTime(9, 30));
+            addLabel(info);
+        }
+        note(QStringLiteral(
+            "Searching, seeking and playing at the selected speed; drag the ruler to pan, wheel to zoom"));
+    }
+
+    void note(const QString& text)
+    {
+        log->appendPlainText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss  ")) + text);
+    }
+
+    GalleryOptions options;
+    QRandomGenerator random;
+    QDate day;
+    QDateEdit* dayEdit = nullptr;
+    QPushButton* searchButton = nullptr;
+    QPushButton* zoomInButton = nullptr;
+    QPushButton* zoomOutButton = nullptr;
+    QComboBox* speedBox = nullptr;
+    QCheckBox* selectAll = nullptr;
+    TimeAxisWt* ruler = nullptr;
+    QWidget* scrollBarRoom = nullptr;
+    RecordingsTimeAxisBox* box = nullptr;
+    QScrollArea* scroll = nullptr;
+    QPlainTextEdit* log = nullptr;
+    QPixmap labelPixmap;
+    QVector<Row> rows;
+    QVector<Player> players;
+    QTimer playerTimer;
+    int minTimePosX = -1;
+    int maxTimePosX = -1;
+    int labelCount = 0;
+};
+
+} // namespace
+
+static GalleryPageRegistrar timeaxisPage(QStringLiteral("timeaxis"), 20, QStringLiteral("Playback"),
+    [](const GalleryOptions& options, QWidget* parent) -> QWidget* { return new TimeAxisPage(options, parent); });

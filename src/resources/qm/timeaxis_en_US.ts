@@ -1,0 +1,77 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>ZCORVANEBASE::ProgressCursorWt</name>
+    <message>
+        <source>Download</source>
+        <translation>Download</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::RecordingsTimeAxisBox</name>
+    <message>
+        <source>Video Wnd No.:%1</source>
+        <translation>Video %1</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::TimeAxisWt</name>
+    <message>
+        <source>TimeAxisWt</source>
+        <translation>Time Axis</translation>
+    </message>
+    <message>
+        <source>00:00</source>
+        <translation>00:00</translation>
+    </message>
+    <message>
+        <source>02:00</source>
+        <translation>02:00</translation>
+    </message>
+    <message>
+        <source>04:00</source>
+        <translation>04:00</translation>
+    </message>
+    <message>
+        <source>06:00</source>
+        <translation>06:00</translation>
+    </message>
+    <message>
+        <source>08:00</source>
+        <translation>08:00</translation>
+    </message>
+    <message>
+        <source>10:00</source>
+        <translation>10:00</translation>
+    </message>
+    <message>
+        <source>12:00</source>
+        <translation>12:00</translation>
+    </message>
+    <message>
+        <source>14:00</source>
+        <translation>14:00</translation>
+    </message>
+    <message>
+        <source>16:00</source>
+        <translation>16:00</translation>
+    </message>
+    <message>
+        <source>18:00</source>
+        <translation>18:00</translation>
+    </message>
+    <message>
+        <source>20:00</source>
+        <translation>20:00</translation>
+    </message>
+    <message>
+        <source>22:00</source>
+        <translation>22:00</translation>
+    </message>
+    <message>
+        <source>24:00</source>
+        <translation>24:00</translation>
+    </message>
+</context>
+</TS>

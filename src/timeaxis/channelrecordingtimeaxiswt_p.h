@@ -1,0 +1,116 @@
+#pragma once
+
+#include "frame/zcorvanebase_global.h"
+#include "timeaxis/recordingtimeindex_p.h"
+#include "timeaxis/timeaxismodel.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QPair>
+#include <QVector>
+#include <QWidget>
+
+class QLabel;
+class QMovie;
+
+namespace ZCORVANEBASE {
+
+class ProgressCursorWt;
+class RecordingLabelWt;
+
+// One row of the playback time axis: the recordings of the channel shown in one playback window, painted over the
+// visible span (green, red for alarm recordings), with the play cursor and the label marks. A click seeks, progress
+// reports move the cursor, gaps between recordings are skipped (a report less than 2 s before a recording counts as
+// inside it) and playback past the last recording is reported once per report. Only the box creates and drives bars.
+//
+// Choices where the behaviour was open:
+// - Recordings that are not in ascending order of begin, carry an invalid date-time or end before they begin are
+//   refused as a whole; the bar keeps what it had. An empty vector is a search without results and is taken.
+// - The percent in the file is 0.0 for a recording whose begin equals its end; no percent is reported for a moment
+//   that is not valid (such as the step that follows a finish: the end signal has said all there is to say).
+// - A search without an end date-time ends where its last recording ends.
+// - Label marks whose moment is not valid are not counted when checking the 300-second distance.
+class ZCORVANEBASE_PRIVATE_EXPORT ChannelRecordingTimeAxisWt : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit ChannelRecordingTimeAxisWt(bool downloadEnabled, QWidget* parent = nullptr);
+    ~ChannelRecordingTimeAxisWt() override;
+
+    void setBeginTimeAndDegree(TimeAxisDegree degree, const QDateTime& begin);
+    void setPlaybackIndex(int index);
+    void setRecordingsTimeInfo(
+        const QVector<RecordingTimeInfo>& recordings, bool playbackByTimeEnable, bool autoAppoint);
+    void updatePlaybackTime(const QDateTime& datetime);
+    bool appointPlaybackTime(const QDateTime& datetime);
+    bool appointPlaybackTime(float percent);
+    void resetRecordingInfo();
+    void setWaitingVisible(bool visible);
+    QDateTime getDatetimeAtPos(const QPoint& pos);
+    bool canAddRecordingLabelAtPos(const QPoint& pos);
+    bool hasNoneRecordings();
+    bool hasPlaybackTime();
+    const RecordingSearchInfo& getRecordingSearchInfo();
+    void getDatetimePercentInFile();
+    QPair<QDateTime, QDateTime> amendDateTimeRange(const QDateTime& begin, unsigned int secs);
+
+    // For the box and for tests: the moment playback stands at and the names of the label marks in added order.
+    const QDateTime& getPlaybackDatetime() const { return playbackDatetime; }
+    QStringList recordingLabelNames() const;
+
+signals:
+    void signalAppointPlaybackTime(
+        const QString& channelId, int playbackIndex, int recordingLocation, const QDateTime& datetime);
+    void signalRecordingLabelsEnabled(const QStringList& labels, bool enabled);
+    void signalDatetimePercentInFile(int playbackIndex, float percent);
+    void signalPlaybackToRecordingsTimeAxisEnd(int playbackIndex);
+    void signalDownloadByTimeRangeBtClicked(QWidget* channelRecordingTimeAxisWt, const QDateTime& datetime);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private slots:
+    void slotAddRecordingLabelToLocalDB(const LocalRecordingLabelInfo& info, int result);
+    void slotDeleteRecordingLabelFromLocalDB(const QString& name);
+    void slotUpdateRecordingLabelNameInLocalDB(const QString& oldName, const QString& newName);
+    void slotDownloadByTimeRangeBtClicked(const QDateTime& datetime);
+
+private:
+    friend class RecordingsTimeAxisBox;
+
+    void init(bool downloadEnabled);
+    void connectSignalsWithSlots();
+    void paintRecordings();
+    void placeCursor(const QDateTime& datetime);
+    void placeRecordingLabel(RecordingLabelWt* label, const QDateTime& datetime);
+    void placeAllRecordingLabels();
+    void checkPlaybackProgress();
+    void emitDatetimePercentInFile(const QDateTime& datetime);
+    void finishPlayback();
+    bool isInFileDatetimeRange(const QDateTime& datetime) const;
+    qint64 posXOf(const QDateTime& datetime) const;
+
+    QLabel* waitingLabel;
+    QWidget* recordingsWt;
+    ProgressCursorWt* progressCursor;
+    QString searchKey;
+    RecordingSearchInfo searchInfo;
+    bool playbackByTimeEnable;
+    QVector<RecordingTimeInfo> recordings;
+    QList<RecordingLabelWt*> recordingLabels;
+    int degree;
+    QDateTime beginDatetime;
+    QDateTime playbackDatetime;
+    QDateTime previousPlaybackDatetime;
+    bool isAppointing;
+    QPair<QDateTime, QDateTime> fileDatetimeRange;
+
+    RecordingTimeIndex m_index;
+    QMovie* m_waitingMovie;
+};
+
+} // namespace ZCORVANEBASE
