@@ -1,0 +1,216 @@
+#include "dialogs/commondialog.h"
+
+#include "frame/hostaccess_p.h"
+#include "frame/zpushbutton.h"
+#include "frame/zwidget.h"
+
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace ZCORVANEBASE {
+
+namespace {
+// Presses and double clicks above this row belong to the title strip.
+constexpr int titleStripHeight = 36;
+} // namespace
+
+CommonDialog::CommonDialog(QWidget* parent, bool withMinMax, bool modal)
+    : MoveableDialog(parent, QString(), QColor(QStringLiteral("#0f1526")))
+    , titleBar(new ZWidget(this))
+    , titleLabel(nullptr)
+    , closeBt(nullptr)
+    , minimizeBt(nullptr)
+    , maximizeBt(nullptr)
+    , m_registeredModal(false)
+{
+    setModal(modal);
+    init(withMinMax);
+}
+
+CommonDialog::~CommonDialog()
+{
+    if (m_registeredModal) {
+        if (auto* worker = hostWorker("setCurModalDlg"))
+            worker->setCurModalDlg(nullptr);
+    }
+}
+
+void CommonDialog::init(bool withMinMax)
+{
+    titleBar->setObjectName(QStringLiteral("titleBar"));
+    closeBt = new ZPushButton(titleBar);
+    closeBt->setObjectName(QStringLiteral("closeBt"));
+    titleLabel = new QLabel(titleBar);
+    titleLabel->setObjectName(QStringLiteral("titleLabel"));
+
+    if (withMinMax) {
+        minimizeBt = new ZPushButton(titleBar);
+        minimizeBt->setObjectName(QStringLiteral("minimizeBt"));
+        minimizeBt->setFixedSize(14, 14);
+        minimizeBt->setDefault(false);
+        minimizeBt->setAutoDefault(false);
+        maximizeBt = new ZPushButton(titleBar);
+        maximizeBt->setObjectName(QStringLiteral("maximizeBt"));
+        maximizeBt->setFixedSize(14, 14);
+        maximizeBt->setDefault(false);
+        maximizeBt->setAutoDefault(false);
+        maximizeBt->setCheckable(true);
+    }
+    closeBt->setFixedSize(14, 14);
+    closeBt->setDefault(false);
+    closeBt->setAutoDefault(false);
+
+    auto* layout = new QHBoxLayout(titleBar);
+    layout->setContentsMargins(10, 0, 10, 0);
+    layout->setSpacing(16);
+    layout->addWidget(titleLabel);
+    layout->addStretch(1);
+    if (minimizeBt)
+        layout->addWidget(minimizeBt);
+    if (maximizeBt)
+        layout->addWidget(maximizeBt);
+    layout->addWidget(closeBt);
+
+    // Auto-fill paints this; the border colour is drawn over it.
+    setBackgroundColor(QColor(QStringLiteral("#172335")));
+
+    titleBar->setProperty("widget_top", true);
+    closeBt->setProperty("common_close_bt_style1", true);
+    if (minimizeBt)
+        minimizeBt->setProperty("common_minimize_bt_style1", true);
+    if (maximizeBt)
+        maximizeBt->setProperty("common_maximize_bt_style1", true);
+
+    connectSignalsWithSlots();
+
+    if (isModal()) {
+        if (auto* worker = hostWorker("setCurModalDlg")) {
+            worker->setCurModalDlg(this);
+            m_registeredModal = true;
+        }
+    }
+}
+
+void CommonDialog::connectSignalsWithSlots()
+{
+    connect(closeBt, SIGNAL(clicked()), this, SLOT(slotCloseBtClicked()));
+    if (auto* worker = hostWorker("signalQuitSystem"))
+        connect(worker, SIGNAL(signalQuitSystem()), this, SLOT(slotQuitSystem()));
+    if (minimizeBt)
+        connect(minimizeBt, SIGNAL(clicked()), this, SLOT(slotMinimizeBtClicked()));
+    if (maximizeBt)
+        connect(maximizeBt, SIGNAL(clicked(bool)), this, SLOT(slotMaximizeBtClicked(bool)));
+}
+
+void CommonDialog::setTitle(const QString& title)
+{
+    titleLabel->setText(title);
+    setWindowTitle(title);
+}
+
+void CommonDialog::hostShowMaximized()
+{
+    if (auto* worker = hostWorker("showMaximized"))
+        worker->showMaximized(this);
+    else
+        showMaximized();
+}
+
+void CommonDialog::showDlg()
+{
+    raise();
+    if (maximizeBt && maximizeBt->isChecked())
+        hostShowMaximized();
+    else
+        showNormal();
+}
+
+void CommonDialog::slotCloseBtClicked()
+{
+    reject();
+}
+
+void CommonDialog::slotMinimizeBtClicked()
+{
+    showMinimized();
+}
+
+void CommonDialog::slotMaximizeBtClicked(bool checked)
+{
+    if (checked)
+        hostShowMaximized();
+    else
+        showNormal();
+}
+
+void CommonDialog::slotQuitSystem()
+{
+    quitSystem();
+    hide();
+    deleteLater();
+}
+
+void CommonDialog::quitSystem() { }
+
+bool CommonDialog::event(QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Enter || key == Qt::Key_Return)
+            return true;
+    }
+    return QWidget::event(event);
+}
+
+void CommonDialog::mousePressEvent(QMouseEvent* event)
+{
+    if (event->pos().y() < titleStripHeight)
+        MoveableDialog::mousePressEvent(event);
+    else
+        event->accept();
+}
+
+void CommonDialog::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->pos().y() < titleStripHeight && maximizeBt) {
+        if (!isMaximized() && !isFullScreen()) {
+            maximizeBt->setChecked(true);
+            hostShowMaximized();
+        } else {
+            maximizeBt->setChecked(false);
+            showNormal();
+        }
+    }
+    MoveableDialog::mouseDoubleClickEvent(event);
+}
+
+void CommonDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        slotCloseBtClicked();
+    else
+        QDialog::keyPressEvent(event);
+}
+
+void CommonDialog::moveEvent(QMoveEvent* event)
+{
+    if (auto* worker = hostWorker("signalRootWtMoved"))
+        emit worker->signalRootWtMoved(this);
+    QWidget::moveEvent(event);
+}
+
+void CommonDialog::resizeEvent(QResizeEvent* event)
+{
+    titleBar->setGeometry(1, 1, width() - 2, 34);
+    QDialog::resizeEvent(event);
+}
+
+void CommonDialog::closeEvent(QCloseEvent* event)
+{
+    event->ignore();
+    slotCloseBtClicked();
+}
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,60 @@
+#pragma once
+
+#include "frame/zsingleton.h"
+
+#include <QFileDialog>
+#include <QObject>
+#include <QUrl>
+
+namespace ZCORVANEBASE {
+
+class ZFileDialog;
+extern template class ZCORVANEBASE_EXPORT ZSingleton<ZFileDialog>;
+
+// The standard file dialogs, one for one, with the application's own event processing kept alive while they are
+// open. A native file dialog runs a modal loop of its own, and posted events, deferred deletions and queued
+// signals from other threads would wait until it closes; each wrapper pumps the application's events every 5 ms
+// for as long as its dialog is open, and stops the pump before it returns. Arguments and results pass through
+// unchanged.
+//
+// While a dialog is open, anything in the application may run: callers must not hold state those events could
+// invalidate. Nested calls each run their own pump.
+class ZCORVANEBASE_EXPORT ZFileDialog : public QObject, public ZSingleton<ZFileDialog>
+{
+    Q_OBJECT
+    friend class ZSingleton<ZFileDialog>;
+
+public:
+    static QString getExistingDirectory(QWidget* parent = nullptr, const QString& caption = QString(),
+        const QString& dir = QString(), QFileDialog::Options options = QFileDialog::ShowDirsOnly);
+    static QUrl getExistingDirectoryUrl(QWidget* parent = nullptr, const QString& caption = QString(),
+        const QUrl& dir = QUrl(), QFileDialog::Options options = QFileDialog::ShowDirsOnly,
+        const QStringList& supportedSchemes = QStringList());
+    static QString getOpenFileName(QWidget* parent = nullptr, const QString& caption = QString(),
+        const QString& dir = QString(), const QString& filter = QString(), QString* selectedFilter = nullptr,
+        QFileDialog::Options options = QFileDialog::Options());
+    static QStringList getOpenFileNames(QWidget* parent = nullptr, const QString& caption = QString(),
+        const QString& dir = QString(), const QString& filter = QString(), QString* selectedFilter = nullptr,
+        QFileDialog::Options options = QFileDialog::Options());
+    static QUrl getOpenFileUrl(QWidget* parent = nullptr, const QString& caption = QString(), const QUrl& dir = QUrl(),
+        const QString& filter = QString(), QString* selectedFilter = nullptr,
+        QFileDialog::Options options = QFileDialog::Options(), const QStringList& supportedSchemes = QStringList());
+    static QList<QUrl> getOpenFileUrls(QWidget* parent = nullptr, const QString& caption = QString(),
+        const QUrl& dir = QUrl(), const QString& filter = QString(), QString* selectedFilter = nullptr,
+        QFileDialog::Options options = QFileDialog::Options(), const QStringList& supportedSchemes = QStringList());
+    static QString getSaveFileName(QWidget* parent = nullptr, const QString& caption = QString(),
+        const QString& dir = QString(), const QString& filter = QString(), QString* selectedFilter = nullptr,
+        QFileDialog::Options options = QFileDialog::Options());
+    static QUrl getSaveFileUrl(QWidget* parent = nullptr, const QString& caption = QString(), const QUrl& dir = QUrl(),
+        const QString& filter = QString(), QString* selectedFilter = nullptr,
+        QFileDialog::Options options = QFileDialog::Options(), const QStringList& supportedSchemes = QStringList());
+
+protected:
+    void timerEvent(QTimerEvent* event) override;
+
+private:
+    explicit ZFileDialog(QObject* parent = nullptr);
+    ~ZFileDialog() override;
+};
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,65 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en_US">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>ZCorvaneBase.Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::MessageBox</name>
+    <message>
+        <source>Widget</source>
+        <translation>Message</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::ZMessageBox</name>
+    <message>
+        <source>ZCorvaneBase.Ok</source>
+        <translation>Ok</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Open</source>
+        <translation>Open</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Yes</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Cancel</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Save</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Help</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.No</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Warning</source>
+        <translation>Warning</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.information</source>
+        <translation>Information</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Error</source>
+        <translation>Error</translation>
+    </message>
+</context>
+</TS>

@@ -1,0 +1,65 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>QObject</name>
+    <message>
+        <source>ZCorvaneBase.Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::MessageBox</name>
+    <message>
+        <source>Widget</source>
+        <translation>消息</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::ZMessageBox</name>
+    <message>
+        <source>ZCorvaneBase.Ok</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Yes</source>
+        <translation>是</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Help</source>
+        <translation>帮助</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.No</source>
+        <translation>否</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.information</source>
+        <translation>提示</translation>
+    </message>
+    <message>
+        <source>ZCorvaneBase.Error</source>
+        <translation>错误</translation>
+    </message>
+</context>
+</TS>
