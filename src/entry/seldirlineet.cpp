@@ -1,0 +1,66 @@
+#include "entry/seldirlineet.h"
+
+#include <QAction>
+#include <QEvent>
+#include <QIcon>
+
+namespace ZCORVANEBASE {
+
+namespace {
+const QString folderNormalIcon = QStringLiteral(":/images/images/folder_n.png");
+const QString folderHoverIcon = QStringLiteral(":/images/images/folder_h.png");
+} // namespace
+
+SelDirLineEt::SelDirLineEt(QWidget* parent)
+    : ZLineEdit(parent)
+    , m_folderAction(new QAction(this))
+{
+    init();
+}
+
+void SelDirLineEt::init()
+{
+    setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    m_folderAction->setIcon(QIcon(folderNormalIcon));
+    addAction(m_folderAction, QLineEdit::TrailingPosition);
+    connectSignalsWithSlots();
+    installEventFilter(this);
+}
+
+void SelDirLineEt::connectSignalsWithSlots()
+{
+    connect(m_folderAction, SIGNAL(triggered()), this, SIGNAL(signalClicked()));
+}
+
+void SelDirLineEt::setText(const QString& text)
+{
+    QLineEdit::setText(text);
+    setToolTip(text);
+}
+
+bool SelDirLineEt::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == this) {
+        switch (event->type()) {
+        case QEvent::Enter:
+            m_folderAction->setIcon(QIcon(folderHoverIcon));
+            break;
+        case QEvent::Leave:
+            if (!hasFocus())
+                m_folderAction->setIcon(QIcon(folderNormalIcon));
+            break;
+        case QEvent::FocusOut:
+            m_folderAction->setIcon(QIcon(folderNormalIcon));
+            break;
+        case QEvent::MouseButtonRelease:
+            emit signalClicked();
+            break;
+        default:
+            break;
+        }
+    }
+    // The field still handles every event itself.
+    return ZLineEdit::eventFilter(watched, event);
+}
+
+} // namespace ZCORVANEBASE

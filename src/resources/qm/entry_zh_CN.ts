@@ -1,0 +1,15 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>ZCORVANEBASE::IpEditWt</name>
+    <message>
+        <source>IpEdit</source>
+        <translation>IP地址编辑</translation>
+    </message>
+    <message>
+        <source>.</source>
+        <translation>.</translation>
+    </message>
+</context>
+</TS>
