@@ -1,0 +1,49 @@
+#include "tables/editoperwt.h"
+
+#include "ui_editoperwt.h"
+
+namespace ZCORVANEBASE {
+
+EditOperWt::EditOperWt(const QString& key, QWidget* parent)
+    : TableOperWt(parent)
+    , ui(new Ui::EditOperWt)
+{
+    ui->setupUi(this);
+    setKey(key);
+    init();
+}
+
+EditOperWt::~EditOperWt()
+{
+    delete ui;
+}
+
+void EditOperWt::init()
+{
+    ui->deleteBt->setProperty("DeleteBtn", true);
+    ui->editBt->setProperty("EditBtn", true);
+    connectSignalsWithSlots();
+}
+
+void EditOperWt::connectSignalsWithSlots()
+{
+    connect(ui->editBt, SIGNAL(clicked()), this, SLOT(slotEditBtClicked()));
+    connect(ui->deleteBt, SIGNAL(clicked()), this, SLOT(slotDeleteBtClicked()));
+}
+
+void EditOperWt::setEditBtVisible(bool visible)
+{
+    ui->editBt->setVisible(visible);
+}
+
+void EditOperWt::slotEditBtClicked()
+{
+    emit signalEditBtClicked(getKey());
+}
+
+void EditOperWt::slotDeleteBtClicked()
+{
+    emit signalDeleteBtClicked(getKey());
+}
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "tables/tableoperwt.h"
+
+namespace ZCORVANEBASE {
+namespace Ui {
+class EditOperWt;
+}
+
+// The stock operation cell: an edit button and a delete button, centred in the cell 12 pixels apart, that report
+// the key of their row when clicked. The key is read at click time, so a later setKey changes what the next click
+// reports. The button icons come from the application's style sheet, which selects the buttons by the properties
+// "EditBtn" and "DeleteBtn" (the library ships matching images under ":/images/images/table_edit_*" and
+// ":/images/images/table_delete_*" for it).
+class ZCORVANEBASE_EXPORT EditOperWt : public TableOperWt
+{
+    Q_OBJECT
+
+public:
+    explicit EditOperWt(const QString& key, QWidget* parent = nullptr);
+    ~EditOperWt() override;
+
+    void setEditBtVisible(bool visible);
+
+signals:
+    void signalEditBtClicked(const QString& key);
+    void signalDeleteBtClicked(const QString& key);
+
+private slots:
+    void slotEditBtClicked();
+    void slotDeleteBtClicked();
+
+private:
+    void init();
+    void connectSignalsWithSlots();
+
+    Ui::EditOperWt* ui;
+};
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,28 @@
+#pragma once
+
+#include "frame/zcorvanebase_global.h"
+
+#include <QObject>
+
+namespace ZCORVANEBASE {
+
+// What a device tree's owner asks before it builds the tree: whether items get check boxes and whether SaaS
+// devices are displayed (both no; subclasses answer otherwise), and whether device IP addresses are shown. The IP
+// switch is one flag for the whole process: every TreeConfig reads and writes the same flag (false at start).
+// GUI thread only; the flag takes no lock.
+class ZCORVANEBASE_EXPORT TreeConfig : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit TreeConfig(QObject* parent = nullptr);
+    ~TreeConfig() override;
+
+    virtual bool isItemCheckable();
+    virtual bool displaySaasDevs();
+
+    void setDevIpVisible(bool visible);
+    bool isDevIpVisible();
+};
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,267 @@
+#include "tables/ztablewidget.h"
+
+#include "tables/nofocusstyleditemdelegate.h"
+
+#include <QEvent>
+#include <QHeaderView>
+#include <QMouseEvent>
+#include <QScopedValueRollback>
+#include <QScrollBar>
+
+namespace ZCORVANEBASE {
+
+ZTableWidget::ZTableWidget(QWidget* parent)
+    : QTableWidget(parent)
+    , hoverRow(-1)
+    , selRow(-1)
+    , rowsChanging(false)
+{
+    init();
+}
+
+ZTableWidget::~ZTableWidget()
+{
+    // The base classes still tear down the view and its selection after this destructor; none of that is the
+    // user's selection.
+    disconnect(this, SIGNAL(itemSelectionChanged()), this, SLOT(slotItemSelectionChanged()));
+}
+
+void ZTableWidget::init()
+{
+    setItemDelegate(new NoFocusStyledItemDelegate(this));
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectRows);
+    setEditTriggers(QAbstractItemView::NoEditTriggers);
+    setShowGrid(false);
+    setMouseTracking(true);
+    verticalScrollBar()->installEventFilter(this);
+    connectSignalsWithSlots();
+}
+
+void ZTableWidget::connectSignalsWithSlots()
+{
+    connect(this, SIGNAL(itemSelectionChanged()), this, SLOT(slotItemSelectionChanged()));
+}
+
+int ZTableWidget::getHoverRow()
+{
+    return hoverRow;
+}
+
+int ZTableWidget::getCurSelRow()
+{
+    // The first selected item, as selectedItems() would list it, without building that list or searching the
+    // table for the item's row.
+    const QModelIndexList indexes = selectionModel()->selectedIndexes();
+    for (const QModelIndex& index : indexes) {
+        if (!isIndexHidden(index) && itemFromIndex(index))
+            return index.row();
+    }
+    return -1;
+}
+
+bool ZTableWidget::isRowChecked(int row, int column) const
+{
+    const QTableWidgetItem* cell = item(row, column);
+    return cell && cell->checkState() == Qt::Checked;
+}
+
+QList<int> ZTableWidget::getCheckedRows(int column)
+{
+    QList<int> rows;
+    if (column < 0 || column >= columnCount())
+        return rows;
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!isRowHidden(row) && isRowChecked(row, column))
+            rows.append(row);
+    }
+    return rows;
+}
+
+bool ZTableWidget::isAllRowsChecked(int column)
+{
+    if (column < 0 || column >= columnCount())
+        return false;
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!isRowHidden(row) && !isRowChecked(row, column))
+            return false;
+    }
+    return true;
+}
+
+bool ZTableWidget::isNoRowChecked(int column)
+{
+    if (column < 0 || column >= columnCount())
+        return true;
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        if (!isRowHidden(row) && isRowChecked(row, column))
+            return false;
+    }
+    return true;
+}
+
+int ZTableWidget::getRowIndexByCellWt(QWidget* widget, int column)
+{
+    if (!widget || column < 0 || column >= columnCount())
+        return -1;
+    // A cell widget sits where the view last laid it out, so the row at its centre is almost always the answer;
+    // the scan below is only needed while the layout is stale (rows inserted or removed since).
+    if (widget->parentWidget() == viewport()) {
+        const int candidate = rowAt(widget->geometry().center().y());
+        if (candidate >= 0 && cellWidget(candidate, column) == widget)
+            return candidate;
+    }
+    const int count = rowCount();
+    for (int row = 0; row < count; ++row) {
+        if (cellWidget(row, column) == widget)
+            return row;
+    }
+    return -1;
+}
+
+void ZTableWidget::setRowBackgroundColor(int row, const QColor& color)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    const QBrush brush(color);
+    const int columns = columnCount();
+    for (int column = 0; column < columns; ++column) {
+        if (QTableWidgetItem* cell = item(row, column))
+            cell->setBackground(brush);
+    }
+}
+
+void ZTableWidget::removeAllRows()
+{
+    hoverRow = -1;
+    selRow = -1;
+    clearContents();
+    setRowCount(0);
+    emit signalDelRow(0);
+}
+
+void ZTableWidget::removeCheckedRows(int column)
+{
+    // From the bottom up, so that the rows still to remove keep their numbers.
+    const QList<int> rows = getCheckedRows(column);
+    for (int i = rows.size() - 1; i >= 0; --i)
+        removeRow(rows.at(i));
+}
+
+void ZTableWidget::removeRow(int row)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    QScopedValueRollback<bool> changing(rowsChanging, true);
+    QTableWidget::removeRow(row);
+
+    if (row == hoverRow)
+        hoverRow = -1;
+    int prev = -1;
+    if (row == selRow) {
+        selRow = -1;
+    } else if (row < selRow) {
+        prev = selRow;
+        --selRow;
+    }
+    setCurrentCell(-1, -1);
+    if (selRow >= 0) {
+        selectWholeRow(selRow);
+        if (prev != selRow)
+            emit signalSelRowChanged(prev, selRow);
+    }
+    emit signalDelRow(rowCount());
+}
+
+void ZTableWidget::insertRow(int row)
+{
+    if (row < 0 || row > rowCount())
+        return;
+    QScopedValueRollback<bool> changing(rowsChanging, true);
+    QTableWidget::insertRow(row);
+
+    const int prev = selRow;
+    if (row <= selRow)
+        ++selRow;
+    if (selRow >= 0 && selRow < rowCount()) {
+        selectWholeRow(selRow);
+        if (prev != selRow)
+            emit signalSelRowChanged(prev, selRow);
+    }
+    emit signalAddRow(rowCount());
+}
+
+void ZTableWidget::setRowHidden(int row, bool hide)
+{
+    if (row < 0 || row >= rowCount())
+        return;
+    QTableWidget::setRowHidden(row, hide);
+    emit signalSetRowHidden(row, hide);
+}
+
+void ZTableWidget::selectAndScrollTopToRow(int row)
+{
+    QScopedValueRollback<bool> changing(rowsChanging, true);
+    setCurrentCell(-1, -1);
+    if (row < 0 || row >= rowCount())
+        return;
+    selectWholeRow(row);
+    scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
+    if (selRow != row) {
+        emit signalSelRowChanged(selRow, row);
+        selRow = row;
+    }
+}
+
+void ZTableWidget::selectWholeRow(int row)
+{
+    // Straight to the selection model: the view's selectRow() would deselect instead while Ctrl is held.
+    const QModelIndex index = model()->index(row, 0);
+    if (index.isValid())
+        selectionModel()->setCurrentIndex(index, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+}
+
+void ZTableWidget::mouseMoveEvent(QMouseEvent* event)
+{
+    const QModelIndex index = indexAt(event->pos());
+    const int row = index.isValid() && itemFromIndex(index) ? index.row() : -1;
+    if (row != hoverRow) {
+        emit signalHoverRowChanged(hoverRow, row);
+        hoverRow = row;
+    }
+    QTableWidget::mouseMoveEvent(event);
+}
+
+void ZTableWidget::leaveEvent(QEvent* event)
+{
+    emit signalHoverRowChanged(hoverRow, -1);
+    hoverRow = -1;
+    QTableWidget::leaveEvent(event);
+}
+
+bool ZTableWidget::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == verticalScrollBar() && isVisible()) {
+        if (event->type() == QEvent::Show)
+            emit signalVerticalScrollBarVisible(true);
+        else if (event->type() == QEvent::Hide)
+            emit signalVerticalScrollBarVisible(false);
+    }
+    return QTableWidget::eventFilter(watched, event);
+}
+
+void ZTableWidget::slotItemSelectionChanged()
+{
+    if (rowsChanging)
+        return;
+    const int cur = getCurSelRow();
+    if (cur != selRow) {
+        emit signalSelRowChanged(selRow, cur);
+        selRow = cur;
+    }
+}
+
+} // namespace ZCORVANEBASE
