@@ -25,5 +25,38 @@
 #include "frame/zpushbutton.h"
 #include "frame/zwidget.h"
 
+// Recording playback time axis
+#include "timeaxis/recordingstimeaxisbox.h"
+#include "timeaxis/timeaxismodel.h"
+#include "timeaxis/timeaxiswt.h"
+
+// Dialogs and overlays
+#include "dialogs/automatichidewt.h"
+#include "dialogs/commondialog.h"
+#include "dialogs/disabledwaitingwt.h"
+#include "dialogs/disabledwaitingwtmanager.h"
+#include "dialogs/moveabledialog.h"
+#include "dialogs/suspendlayerwt.h"
+#include "dialogs/zfiledialog.h"
+#include "dialogs/zmessagebox.h"
+
+// Date and time selection
+#include "datetime/calendarwt.h"
+#include "datetime/datetimespanselwt.h"
+#include "datetime/timespacelineet.h"
+
+// Address and password entry
+#include "entry/ipeditwt.h"
+#include "entry/passwordlineedit.h"
+#include "entry/pwdstrength.h"
+#include "entry/seldirlineet.h"
+
 // Tables, paging and trees
+#include "tables/editoperwt.h"
 #include "tables/nofocusstyleditemdelegate.h"
+#include "tables/pageeditwt.h"
+#include "tables/tableoperwt.h"
+#include "tables/tablewidget.h"
+#include "tables/treeconfig.h"
+#include "tables/treeitem.h"
+#include "tables/ztablewidget.h"
