@@ -23,7 +23,6 @@ private slots:
     void flagImagePosition_data();
     void flagImagePosition();
     void clickIsDelayedAndDoubleClickSilent();
-    void updateText();
 
 private:
     QString icon(int n) const { return dir.filePath(QStringLiteral("icon%1.png").arg(n)); }
@@ -141,14 +140,6 @@ void tst_CustomAction::clickIsDelayedAndDoubleClickSilent()
     QTest::qWait(350);
     QCOMPARE(clicked.count(), 1);
     QCOMPARE(triggered.count(), 0); // the action itself connects nothing
-}
-
-void tst_CustomAction::updateText()
-{
-    QWidget owner;
-    CustomAction action(&owner, QStringLiteral("old"), icon(1), icon(2), QString());
-    action.updateText(QStringLiteral("回放"));
-    QCOMPARE(action.defaultWidget()->findChildren<QLabel*>().last()->text(), QStringLiteral("回放"));
 }
 
 QTEST_MAIN(tst_CustomAction)

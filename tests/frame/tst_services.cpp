@@ -5,10 +5,8 @@
 #include "frame/zthread.h"
 
 #include <QSignalSpy>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
-#include <QUuid>
 #include <atomic>
 #include <thread>
 
@@ -37,31 +35,11 @@ class tst_Services : public QObject
     Q_OBJECT
 
 private slots:
-    void paths();
-    void fixedIdentifierIsUuidText();
     void collatorSortsByPronunciation();
     void runningThreadIsCutShort();
     void loggerWritesPrefixedLines();
     void loggerKeepsLinesWholeAcrossThreads();
 };
-
-void tst_Services::paths()
-{
-    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    QCOMPARE(clientRootDir, documents + QStringLiteral("/osprey_client"));
-    QCOMPARE(sysConfigFile, documents + QStringLiteral("/osprey_client/local_data/sys_cfg.ini"));
-    QCOMPARE(uiSettingsFile, documents + QStringLiteral("/osprey_client/local_data/ui_settings.ini"));
-    QCOMPARE(corvaneDataDir, documents + QStringLiteral("/corvane"));
-    QCOMPARE(tempImageDir,
-        QStandardPaths::writableLocation(QStandardPaths::TempLocation) + QStringLiteral("/osprey_client/temp/images"));
-    QVERIFY(logDir.endsWith(QLatin1String("/osprey_client/upgrade/logs")));
-}
-
-void tst_Services::fixedIdentifierIsUuidText()
-{
-    QCOMPARE(fixedIdentifier.size(), 36);
-    QVERIFY(!QUuid::fromString(fixedIdentifier).isNull());
-}
 
 void tst_Services::collatorSortsByPronunciation()
 {

@@ -16,35 +16,32 @@ private slots:
     void initTestCase();
     void iconTable_data();
     void iconTable();
-    void uncheckedIconsServeCheckedState();
     void setEnabled_data();
     void setEnabled();
-    void keysDoNotClick_data();
     void keysDoNotClick();
 
 private:
-    // Each state image is a solid colour; the button's icon is identified by the colour it paints.
-    QString image(const char* name) const { return dir.filePath(QString::fromLatin1(name) + QStringLiteral(".png")); }
-    static QString shown(const QPushButton& button)
+    // Each state image is a solid colour; the shown icon is named by the colour it paints.
+    const QStringList names { "n", "h", "p", "d", "cn", "ch", "cp" };
+    QString image(const QString& name) const { return dir.filePath(name + QStringLiteral(".png")); }
+    QString shown(const QPushButton& button) const
     {
-        if (button.icon().isNull())
-            return QStringLiteral("none");
-        const QColor c = button.icon().pixmap(8, 8).toImage().pixelColor(4, 4);
-        static const QHash<QRgb, QString> names = { { qRgb(0, 0, 10), QStringLiteral("n") },
-            { qRgb(0, 0, 20), QStringLiteral("h") }, { qRgb(0, 0, 30), QStringLiteral("p") },
-            { qRgb(0, 0, 40), QStringLiteral("d") }, { qRgb(0, 0, 50), QStringLiteral("cn") },
-            { qRgb(0, 0, 60), QStringLiteral("ch") }, { qRgb(0, 0, 70), QStringLiteral("cp") } };
-        return names.value(c.rgb(), QStringLiteral("?"));
+        const int blue = button.icon().pixmap(8, 8).toImage().pixelColor(4, 4).blue();
+        return blue % 10 == 0 && blue > 0 && blue <= 70 ? names[blue / 10 - 1] : QStringLiteral("?");
     }
-    ZPushButton* makeButton(bool withCheckedIcons, bool withDisabled = true)
+    ZPushButton* makeButton(bool checkedIcons, bool disabledIcon)
     {
         auto* button = new ZPushButton;
         button->setCheckable(true);
-        button->resize(40, 30);
-        button->setIcons(image("n"), image("h"), image("p"), withDisabled ? image("d") : QString());
-        if (withCheckedIcons)
+        button->setIcons(image("n"), image("h"), image("p"), disabledIcon ? image("d") : QString());
+        if (checkedIcons)
             button->setCheckedIcons(image("cn"), image("ch"), image("cp"));
         return button;
+    }
+    static void send(QWidget* widget, QEvent::Type type)
+    {
+        QEvent event(type);
+        QCoreApplication::sendEvent(widget, &event);
     }
 
     QTemporaryDir dir;
@@ -52,8 +49,7 @@ private:
 
 void tst_ZPushButton::initTestCase()
 {
-    const char* names[] = { "n", "h", "p", "d", "cn", "ch", "cp" };
-    for (int i = 0; i < 7; ++i) {
+    for (int i = 0; i < names.size(); ++i) {
         QImage img(8, 8, QImage::Format_RGB32);
         img.fill(qRgb(0, 0, (i + 1) * 10));
         QVERIFY(img.save(image(names[i])));
@@ -62,115 +58,89 @@ void tst_ZPushButton::initTestCase()
 
 void tst_ZPushButton::iconTable_data()
 {
+    QTest::addColumn<bool>("checkedIcons");
     QTest::addColumn<bool>("checked");
     QTest::addColumn<QString>("trigger");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("enter, unchecked") << false << "enter"
+    QTest::newRow("enter, unchecked") << true << false << "enter"
                                       << "h";
-    QTest::newRow("enter, checked") << true << "enter"
+    QTest::newRow("enter, checked") << true << true << "enter"
                                     << "ch";
-    QTest::newRow("leave, unchecked") << false << "leave"
-                                      << "n";
-    QTest::newRow("leave, checked") << true << "leave"
+    QTest::newRow("leave, checked") << true << true << "leave"
                                     << "cn";
-    QTest::newRow("press, unchecked") << false << "press"
+    QTest::newRow("press, unchecked") << true << false << "press"
                                       << "p";
-    QTest::newRow("press, checked") << true << "press"
+    QTest::newRow("press, checked") << true << true << "press"
                                     << "cp";
-    // A click toggles first: unchecked becomes checked, and the click then shows the checked hover image.
-    QTest::newRow("click, unchecked") << false << "click"
+    // A click toggles first, then shows the hover image of the new state.
+    QTest::newRow("click, unchecked") << true << false << "click"
                                       << "ch";
-    QTest::newRow("click, checked") << true << "click"
+    QTest::newRow("click, checked") << true << true << "click"
                                     << "h";
-    QTest::newRow("toggle on") << false << "toggle"
+    QTest::newRow("toggle on") << true << false << "toggle"
                                << "cn";
-    QTest::newRow("toggle off") << true << "toggle"
+    QTest::newRow("toggle off") << true << true << "toggle"
                                 << "n";
+    // Without checked images of its own the button looks the same checked and unchecked.
+    QTest::newRow("setIcons only, toggle on") << false << false << "toggle"
+                                              << "n";
+    QTest::newRow("setIcons only, enter checked") << false << true << "enter"
+                                                  << "h";
 }
 
 void tst_ZPushButton::iconTable()
 {
+    QFETCH(bool, checkedIcons);
     QFETCH(bool, checked);
     QFETCH(QString, trigger);
     QFETCH(QString, expected);
-    QScopedPointer<ZPushButton> button(makeButton(true));
+    QScopedPointer<ZPushButton> button(makeButton(checkedIcons, true));
     button->setChecked(checked);
     button->show();
     QVERIFY(QTest::qWaitForWindowExposed(button.data()));
-    if (trigger == QLatin1String("enter")) {
-        QEvent enter(QEvent::Enter);
-        QCoreApplication::sendEvent(button.data(), &enter);
-    } else if (trigger == QLatin1String("leave")) {
-        QEvent leave(QEvent::Leave);
-        QCoreApplication::sendEvent(button.data(), &leave);
-    } else if (trigger == QLatin1String("press")) {
+    if (trigger == QLatin1String("enter"))
+        send(button.data(), QEvent::Enter);
+    else if (trigger == QLatin1String("leave"))
+        send(button.data(), QEvent::Leave);
+    else if (trigger == QLatin1String("press"))
         QTest::mousePress(button.data(), Qt::LeftButton);
-    } else if (trigger == QLatin1String("click")) {
+    else if (trigger == QLatin1String("click"))
         QTest::mouseClick(button.data(), Qt::LeftButton);
-    } else {
+    else
         button->toggle();
-    }
     QCOMPARE(shown(*button), expected);
-}
-
-void tst_ZPushButton::uncheckedIconsServeCheckedState()
-{
-    QScopedPointer<ZPushButton> button(makeButton(false));
-    QCOMPARE(shown(*button), QStringLiteral("n"));
-    button->toggle(); // checked, but no checked images of its own
-    QCOMPARE(shown(*button), QStringLiteral("n"));
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(button.data(), &enter);
-    QCOMPARE(shown(*button), QStringLiteral("h"));
-    // setCheckedIcons on a checked button shows the checked normal image at once; setIcons leaves it alone.
-    button->setCheckedIcons(image("cn"), image("ch"), image("cp"));
-    QCOMPARE(shown(*button), QStringLiteral("cn"));
-    button->setIcons(image("n"), image("h"), image("p"), image("d"));
-    QCOMPARE(shown(*button), QStringLiteral("cn"));
 }
 
 void tst_ZPushButton::setEnabled_data()
 {
-    QTest::addColumn<bool>("withDisabledImage");
-    QTest::addColumn<QString>("iconWhenDisabled");
+    QTest::addColumn<bool>("disabledIcon");
+    QTest::addColumn<QString>("whenDisabled");
     QTest::addColumn<bool>("checkedWhenDisabled");
-    QTest::addColumn<QString>("iconWhenEnabledAgain");
+    QTest::addColumn<QString>("whenEnabledAgain");
     QTest::newRow("with disabled image") << true << "d" << false << "n";
     QTest::newRow("without disabled image") << false << "cn" << true << "cn";
 }
 
 void tst_ZPushButton::setEnabled()
 {
-    QFETCH(bool, withDisabledImage);
-    QFETCH(QString, iconWhenDisabled);
+    QFETCH(bool, disabledIcon);
+    QFETCH(QString, whenDisabled);
     QFETCH(bool, checkedWhenDisabled);
-    QFETCH(QString, iconWhenEnabledAgain);
-    QScopedPointer<ZPushButton> button(makeButton(true, withDisabledImage));
+    QFETCH(QString, whenEnabledAgain);
+    QScopedPointer<ZPushButton> button(makeButton(true, disabledIcon));
     button->setChecked(true);
-    QCOMPARE(shown(*button), QStringLiteral("cn"));
     button->setEnabled(false);
     QVERIFY(!button->isEnabled());
-    QCOMPARE(shown(*button), iconWhenDisabled);
+    QCOMPARE(shown(*button), whenDisabled);
     QCOMPARE(button->isChecked(), checkedWhenDisabled);
-    // While disabled the images stay put.
-    QEvent enter(QEvent::Enter);
-    QCoreApplication::sendEvent(button.data(), &enter);
-    QCOMPARE(shown(*button), iconWhenDisabled);
+    send(button.data(), QEvent::Enter); // images stay put while disabled
+    QCOMPARE(shown(*button), whenDisabled);
     button->setEnabled(true);
-    QCOMPARE(shown(*button), iconWhenEnabledAgain);
-}
-
-void tst_ZPushButton::keysDoNotClick_data()
-{
-    QTest::addColumn<int>("key");
-    QTest::newRow("Space") << int(Qt::Key_Space);
-    QTest::newRow("Return") << int(Qt::Key_Return);
-    QTest::newRow("Enter") << int(Qt::Key_Enter);
+    QCOMPARE(shown(*button), whenEnabledAgain);
 }
 
 void tst_ZPushButton::keysDoNotClick()
 {
-    QFETCH(int, key);
     QWidget parent;
     auto* button = new ZPushButton(&parent);
     button->setFocusPolicy(Qt::StrongFocus);
@@ -178,7 +148,8 @@ void tst_ZPushButton::keysDoNotClick()
     QVERIFY(QTest::qWaitForWindowExposed(&parent));
     button->setFocus();
     QSignalSpy clicked(button, SIGNAL(clicked()));
-    QTest::keyClick(button, Qt::Key(key));
+    for (Qt::Key key : { Qt::Key_Space, Qt::Key_Return, Qt::Key_Enter })
+        QTest::keyClick(button, key);
     QCOMPARE(clicked.count(), 0);
     QTest::mouseClick(button, Qt::LeftButton);
     QCOMPARE(clicked.count(), 1);
