@@ -3,6 +3,7 @@
 // that keep the event loop running.
 
 #include "gallerypage.h"
+#include "gallerypagewidget.h"
 #include "galleryworker.h"
 
 #include "dialogs/commondialog.h"
@@ -91,19 +92,12 @@ public:
     }
 };
 
-class DialogsPage : public QWidget
+class DialogsPage : public GalleryPageWidget
 {
 public:
     DialogsPage(const GalleryOptions& options, QWidget* parent)
-        : QWidget(parent)
+        : GalleryPageWidget(QStringLiteral("dialogsPage"), parent)
     {
-        setObjectName(QStringLiteral("dialogsPage"));
-        auto* grid = new QGridLayout(this);
-        grid->setContentsMargins(24, 24, 24, 24);
-        grid->setSpacing(18);
-        log = new QPlainTextEdit(this);
-        log->setObjectName(QStringLiteral("galleryLog"));
-        log->setReadOnly(true);
 
         grid->addWidget(messageBoxes(), 0, 0);
         grid->addWidget(commonDialogs(), 0, 1);
@@ -118,15 +112,6 @@ public:
     }
 
 private:
-    void note(const QString& text) { log->appendPlainText(text); }
-
-    QGroupBox* group(const QString& title)
-    {
-        auto* box = new QGroupBox(title, this);
-        box->setProperty("widget_top", true);
-        return box;
-    }
-
     QPushButton* button(QWidget* parent, const QString& text, std::function<void()> action)
     {
         auto* bt = new ZPushButton(parent);
@@ -435,7 +420,6 @@ private:
         });
     }
 
-    QPlainTextEdit* log = nullptr;
     ZWidget* panel = nullptr;
     QLabel* rolePreview = nullptr;
     QLabel* textPreview = nullptr;

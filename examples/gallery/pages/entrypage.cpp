@@ -2,6 +2,7 @@
 // text is on the host's weak-password list, and the directory field that opens a folder chooser.
 
 #include "gallerypage.h"
+#include "gallerypagewidget.h"
 
 #include "entry/ipeditwt.h"
 #include "entry/passwordlineedit.h"
@@ -40,26 +41,19 @@ QString gradeName(PwdStrength grade)
     return QString();
 }
 
-class EntryPage : public QWidget
+class EntryPage : public GalleryPageWidget
 {
 public:
     EntryPage(const GalleryOptions& options, QWidget* parent)
-        : QWidget(parent)
+        : GalleryPageWidget(QStringLiteral("entryPage"), parent)
         , screenshot(options.screenshot)
     {
-        setObjectName(QStringLiteral("entryPage"));
-        log = new QPlainTextEdit(this);
-        log->setObjectName(QStringLiteral("galleryLog"));
-        log->setReadOnly(true);
 
         // The host hands out the list; the page compares without regard to case, so "Password1" counts as listed
         // when "password1" is.
         if (ZCORVANEDLL::CorvaneDllBaseWorker* worker = CorvaneBaseInit::_instance().worker.data())
             weakPasswords = worker->getWeakPwdList();
 
-        auto* grid = new QGridLayout(this);
-        grid->setContentsMargins(24, 24, 24, 24);
-        grid->setSpacing(18);
         grid->addWidget(addressGroup(), 0, 0);
         grid->addWidget(passwordGroup(), 0, 1);
         grid->addWidget(directoryGroup(), 1, 0);
@@ -73,15 +67,6 @@ public:
     }
 
 private:
-    void note(const QString& text) { log->appendPlainText(text); }
-
-    QGroupBox* group(const QString& title)
-    {
-        auto* box = new QGroupBox(title, this);
-        box->setProperty("widget_top", true);
-        return box;
-    }
-
     QWidget* addressGroup()
     {
         QGroupBox* box = group(QStringLiteral("IPv4 address editor"));
@@ -221,7 +206,6 @@ private:
 
     bool screenshot;
     QStringList weakPasswords;
-    QPlainTextEdit* log = nullptr;
     IpEditWt* ipEdit = nullptr;
     QLabel* ipText = nullptr;
     QLabel* ipNumber = nullptr;

@@ -3,6 +3,7 @@
 // record's key; beside it a device tree whose Chinese names sort by node type, then in pinyin order.
 
 #include "gallerypage.h"
+#include "gallerypagewidget.h"
 
 #include "tables/editoperwt.h"
 #include "tables/pageeditwt.h"
@@ -82,20 +83,13 @@ QVector<Device> generateDevices()
     return devices;
 }
 
-class TablesPage : public QWidget
+class TablesPage : public GalleryPageWidget
 {
 public:
     TablesPage(const GalleryOptions& options, QWidget* parent)
-        : QWidget(parent)
+        : GalleryPageWidget(QStringLiteral("tablesPage"), parent)
         , devices(generateDevices())
     {
-        setObjectName(QStringLiteral("tablesPage"));
-        auto* grid = new QGridLayout(this);
-        grid->setContentsMargins(24, 24, 24, 24);
-        grid->setSpacing(18);
-        log = new QPlainTextEdit(this);
-        log->setObjectName(QStringLiteral("galleryLog"));
-        log->setReadOnly(true);
         grid->addWidget(deviceList(), 0, 0, 2, 1);
         QWidget* treeBox = deviceTree();
         grid->addWidget(treeBox, 0, 1);
@@ -114,8 +108,6 @@ public:
     }
 
 private:
-    void note(const QString& text) { log->appendPlainText(text); }
-
     // For the screenshot: a few checked rows, a selected one and the mouse resting on another.
     void showActivity()
     {
@@ -126,13 +118,6 @@ private:
         QMouseEvent move(
             QEvent::MouseMove, pos, table->viewport()->mapToGlobal(pos), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(table->viewport(), &move);
-    }
-
-    QGroupBox* group(const QString& title)
-    {
-        auto* box = new QGroupBox(title, this);
-        box->setProperty("widget_top", true);
-        return box;
     }
 
     QWidget* deviceList()
@@ -389,7 +374,6 @@ private:
     QCheckBox* selectAll = nullptr;
     QLabel* checkState = nullptr;
     QTreeWidget* tree = nullptr;
-    QPlainTextEdit* log = nullptr;
 };
 
 } // namespace
