@@ -5,45 +5,166 @@
 
 #include "timeaxis/timeaxismodel.h"
 
-#include <QImage>
-#include <QPair>
+#include <QPainter>
 #include <QStringList>
 #include <QVector>
+#include <algorithm>
 
 namespace TimeAxisOracle {
 
 using ZCORVANEBASE::RecordingSearchInfo;
 using ZCORVANEBASE::RecordingTimeInfo;
+using Recordings = QVector<RecordingTimeInfo>;
+
+// The tests' day and their recordings.
+inline QDateTime at(int h, int m, int s = 0)
+{
+    return QDateTime(QDate(2024, 3, 5), QTime(h, m, s));
+}
+inline RecordingTimeInfo recording(const QDateTime& begin, const QDateTime& end, bool isAlarm = false)
+{
+    return RecordingTimeInfo { begin, end, QString(), 0, isAlarm };
+}
+
+// The signals of a bar (or of the box for it) as text.
+inline QString appointEvent(const QString& channelId, int index, int location, const QDateTime& datetime)
+{
+    const QString moment = datetime.toString(Qt::ISODateWithMs);
+    return QStringLiteral("appoint(%1,%2,%3,%4)")
+        .arg(channelId, QString::number(index), QString::number(location), moment);
+}
+inline QString percentEvent(int index, float percent)
+{
+    return QStringLiteral("percent(%1,%2)").arg(index).arg(double(percent), 0, 'g', 9);
+}
+inline QString endEvent(int index)
+{
+    return QStringLiteral("end(%1)").arg(index);
+}
 
 // Paints a strip of width x height the way the bar must: background, then every visible recording in vector
-// order, a later one over an earlier one.
-QImage paintRecordings(
-    const QVector<RecordingTimeInfo>& recordings, const QDateTime& begin, int degree, int width, int height);
+// order, a later one over an earlier one, from the truncated pixel of its clipped begin to that of its clipped end.
+inline QImage paintRecordings(const Recordings& recordings, const QDateTime& begin, int degree, int width, int height)
+{
+    QImage image(width, height, QImage::Format_ARGB32);
+    QPainter painter(&image);
+    painter.fillRect(image.rect(), QColor(QStringLiteral("#24344c")));
+    const QDateTime viewEnd = begin.addSecs(qint64(degree) * 3600);
+    auto x = [&](const QDateTime& datetime) {
+        return int(double(begin.secsTo(datetime)) / double(degree * 3600) * width);
+    };
+    for (const RecordingTimeInfo& recording : recordings) {
+        if (recording.beginDatetime >= viewEnd)
+            break;
+        if (recording.endDatetime <= begin)
+            continue;
+        const int x1 = x(qMax(recording.beginDatetime, begin));
+        painter.fillRect(QRect(x1, 0, x(qMin(recording.endDatetime, viewEnd)) - x1, height),
+            QColor(recording.isAlarm ? QStringLiteral("#dc4d4d") : QStringLiteral("#00cf8b")));
+    }
+    return image;
+}
 
-// The playback state of one bar; the signals it would emit are appended to `events` as text.
+// The playback state of one bar; the signals it would emit are appended to `events`.
 class Bar
 {
 public:
     RecordingSearchInfo searchInfo;
-    QVector<RecordingTimeInfo> recordings;
+    Recordings recordings;
     QDateTime playbackDatetime;
     QDateTime previousPlaybackDatetime;
     bool isAppointing = false;
     QPair<QDateTime, QDateTime> fileDatetimeRange;
     QStringList events;
 
-    void setRecordings(const QVector<RecordingTimeInfo>& recordings, bool autoAppoint);
-    bool appointPlaybackTime(const QDateTime& datetime);
-    void updatePlaybackTime(const QDateTime& datetime);
-    void emitPercent(const QDateTime& datetime);
+    void setRecordings(const Recordings& recordings, bool autoAppoint)
+    {
+        this->recordings = recordings;
+        if (!recordings.isEmpty())
+            searchInfo.validEndDatetime = qMin(searchInfo.endDatetime, recordings.last().endDatetime);
+        // Playback starts at the search begin inside a recording over it, else at the first later one of 3 s or more.
+        for (const RecordingTimeInfo& recording : recordings) {
+            if (autoAppoint && recording.endDatetime > searchInfo.beginDatetime
+                && (recording.beginDatetime < searchInfo.beginDatetime
+                    || recording.beginDatetime.secsTo(recording.endDatetime) >= 3)) {
+                appointPlaybackTime(qMax(recording.beginDatetime, searchInfo.beginDatetime));
+                return;
+            }
+        }
+    }
 
-private:
-    void checkProgress();
-    void finish();
+    bool appointPlaybackTime(const QDateTime& datetime)
+    {
+        for (const RecordingTimeInfo& recording : recordings) {
+            if (recording.beginDatetime <= datetime && datetime <= recording.endDatetime) {
+                previousPlaybackDatetime = playbackDatetime;
+                playbackDatetime = datetime;
+                isAppointing = true;
+                fileDatetimeRange = qMakePair(recording.beginDatetime, recording.endDatetime);
+                events << appointEvent(
+                    searchInfo.channelId, searchInfo.playbackIndex, searchInfo.recordingLocation, datetime);
+                emitPercent(playbackDatetime);
+                return true;
+            }
+        }
+        return false;
+    }
+
+    // A report less than 5 s from the moment before a seek is the player still playing the old position.
+    void updatePlaybackTime(const QDateTime& datetime)
+    {
+        if (!datetime.isValid()
+            || (previousPlaybackDatetime.isValid() && isAppointing
+                && qAbs(previousPlaybackDatetime.secsTo(datetime)) < 5))
+            return;
+        isAppointing = false;
+        playbackDatetime = datetime;
+        checkProgress();
+        emitPercent(playbackDatetime);
+    }
+
+    // The end of the search ends playback; inside the recordings' span, a moment that is in no recording going on
+    // for 2 s (a recording beginning within 2 s counts) seeks to the next begin, or ends playback after the last.
+    void checkProgress()
+    {
+        if (searchInfo.channelId.isEmpty() || recordings.isEmpty())
+            return;
+        if (playbackDatetime < searchInfo.validEndDatetime) {
+            if (playbackDatetime < recordings.first().beginDatetime || playbackDatetime > recordings.last().endDatetime
+                || (fileDatetimeRange.first <= playbackDatetime && playbackDatetime <= fileDatetimeRange.second))
+                return;
+            for (const RecordingTimeInfo& recording : recordings) {
+                if (recording.beginDatetime.addSecs(-2) <= playbackDatetime
+                    && recording.endDatetime >= playbackDatetime.addSecs(2))
+                    return;
+            }
+            for (const RecordingTimeInfo& recording : recordings) {
+                if (recording.beginDatetime > playbackDatetime)
+                    return void(appointPlaybackTime(recording.beginDatetime));
+            }
+        }
+        events << endEvent(searchInfo.playbackIndex);
+        playbackDatetime = QDateTime();
+        fileDatetimeRange = qMakePair(QDateTime(), QDateTime());
+    }
+
+    // Nothing for an invalid moment, 0 outside every recording and for a file without length.
+    void emitPercent(const QDateTime& datetime)
+    {
+        if (searchInfo.channelId.isEmpty() || recordings.isEmpty() || !datetime.isValid())
+            return;
+        if (!(fileDatetimeRange.first <= datetime && datetime <= fileDatetimeRange.second)) {
+            auto it = std::find_if(recordings.cbegin(), recordings.cend(), [&](const RecordingTimeInfo& recording) {
+                return recording.beginDatetime <= datetime && datetime <= recording.endDatetime;
+            });
+            if (it == recordings.cend())
+                return void(events << percentEvent(searchInfo.playbackIndex, 0.0f));
+            fileDatetimeRange = qMakePair(it->beginDatetime, it->endDatetime);
+        }
+        const qint64 length = fileDatetimeRange.first.secsTo(fileDatetimeRange.second);
+        events << percentEvent(searchInfo.playbackIndex,
+            length == 0 ? 0.0f : float(fileDatetimeRange.first.secsTo(datetime)) / float(length));
+    }
 };
-
-QString appointEvent(const QString& channelId, int playbackIndex, int recordingLocation, const QDateTime& datetime);
-QString percentEvent(int playbackIndex, float percent);
-QString endEvent(int playbackIndex);
 
 } // namespace TimeAxisOracle
