@@ -1,21 +1,16 @@
 #pragma once
 
 // Shared by the dialog tests: mouse events with chosen global positions (a drag moves the window under the
-// cursor, so positions taken from mapToGlobal would drift), answering a modal loop from inside, and a fake host
-// that keeps the very pointers it is handed (a dialog registers itself before a derived class could name it).
+// cursor, so positions taken from mapToGlobal would drift) and answering a modal loop from inside.
 
-#include "fakeworker.h"
-#include "frame/corvanebaseinit.h"
 #include "zcbtest.h"
 
-#include <QApplication>
-#include <QDialog>
-#include <QMouseEvent>
-#include <QTimer>
+#include <QtTest>
+#include <QtWidgets>
 
 #include <functional>
 
-namespace DialogTest {
+using namespace ZCORVANEBASE;
 
 inline void sendMouse(QWidget* widget, QEvent::Type type, Qt::MouseButton button, QPoint local, QPoint global)
 {
@@ -35,28 +30,3 @@ inline void whenModal(std::function<void(QWidget*)> answer, QWidget* except = nu
             whenModal(answer, except, turnsLeft - 1);
     });
 }
-
-class RecordingWorker : public FakeWorker
-{
-public:
-    void setCurModalDlg(QDialog* dialog) override { modalDialogs.append(dialog); }
-    void showMaximized(QWidget* widget) override
-    {
-        maximized.append(widget);
-        FakeWorker::showMaximized(widget);
-    }
-    QList<QDialog*> modalDialogs;
-    QList<QWidget*> maximized;
-
-    static RecordingWorker* install()
-    {
-        ZcbTest::installFakeWorker(); // installs the catalogue once
-        auto& init = ZCORVANEBASE::CorvaneBaseInit::_instance();
-        delete init.worker.data();
-        auto* worker = new RecordingWorker;
-        init.worker = worker;
-        return worker;
-    }
-};
-
-} // namespace DialogTest
