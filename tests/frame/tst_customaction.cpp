@@ -5,7 +5,6 @@
 #include "frame/zwidget.h"
 
 #include <QLabel>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -22,7 +21,6 @@ private slots:
     void hoverAndLeave();
     void flagImagePosition_data();
     void flagImagePosition();
-    void clickIsDelayedAndDoubleClickSilent();
 
 private:
     QString icon(int n) const { return dir.filePath(QStringLiteral("icon%1.png").arg(n)); }
@@ -120,26 +118,6 @@ void tst_CustomAction::flagImagePosition()
     QVERIFY(pixels.pixelColor(expected.topLeft() - QPoint(1, 0)) != QColor(Qt::red));
     QVERIFY(pixels.pixelColor(expected.bottomRight() + QPoint(1, 0)) != QColor(Qt::red));
     QVERIFY(pixels.pixelColor(expected.topLeft() - QPoint(0, 1)) != QColor(Qt::red));
-}
-
-void tst_CustomAction::clickIsDelayedAndDoubleClickSilent()
-{
-    QWidget owner;
-    CustomAction action(&owner, QStringLiteral("Live view"), icon(1), icon(2), QString());
-    QWidget* entry = action.defaultWidget();
-    entry->show();
-    QVERIFY(QTest::qWaitForWindowExposed(entry));
-    QSignalSpy clicked(entry, SIGNAL(signalWtClicked()));
-    QSignalSpy triggered(&action, SIGNAL(triggered()));
-    QTest::mouseClick(entry, Qt::LeftButton);
-    QCOMPARE(clicked.count(), 0);
-    QVERIFY(clicked.wait(1000));
-    QTest::mouseClick(entry, Qt::LeftButton);
-    QTest::mouseDClick(entry, Qt::LeftButton);
-    QTest::mouseRelease(entry, Qt::LeftButton);
-    QTest::qWait(350);
-    QCOMPARE(clicked.count(), 1);
-    QCOMPARE(triggered.count(), 0); // the action itself connects nothing
 }
 
 QTEST_MAIN(tst_CustomAction)

@@ -10,16 +10,13 @@
 using namespace ZCORVANEDLL;
 
 namespace ZCORVANEDLL {
-// The base class with only the pure operation; also a host-side receiver of a queued HDMI list.
+// The base class with only the pure operation.
 class BareWorker : public CorvaneDllBaseWorker
 {
     Q_OBJECT
 
 public:
     int getClientType() override { return 0; }
-    int received = -1;
-public slots:
-    void take(const QList<HdmiInfo>& inputs) { received = inputs.size(); }
 };
 } // namespace ZCORVANEDLL
 
@@ -45,7 +42,6 @@ private slots:
     void clientLanguageFromLocale();
     void endOfSpanStop_data();
     void endOfSpanStop();
-    void hdmiListIsQueueable();
     void missingWorkerGivesNeutralAnswersAndWarnsOnce();
 };
 
@@ -144,16 +140,6 @@ void tst_HostWorker::endOfSpanStop()
     const QStringList stop { QStringLiteral("disconnectPlayer(req-7)"),
         QStringLiteral("removeOneVideoPlaybackPlayer(req-7)") };
     QCOMPARE(worker->calls, stops ? stop : QStringList());
-}
-
-void tst_HostWorker::hdmiListIsQueueable()
-{
-    BareWorker worker;
-    QVERIFY(connect(&worker,
-        SIGNAL(signalAllHdmiInputs(QList<HdmiInfo>)), &worker, SLOT(take(QList<HdmiInfo>)), Qt::QueuedConnection));
-    emit worker.signalAllHdmiInputs({ HdmiInfo(), HdmiInfo() });
-    QCOMPARE(worker.received, -1); // queued, not yet delivered
-    QTRY_COMPARE(worker.received, 2);
 }
 
 void tst_HostWorker::missingWorkerGivesNeutralAnswersAndWarnsOnce()

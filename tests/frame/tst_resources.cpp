@@ -17,7 +17,6 @@ private slots:
     void initTestCase();
     void cataloguesLoad_data();
     void cataloguesLoad();
-    void weakPasswordFileFormat();
     void ownImages_data();
     void ownImages();
     void waitingAnimationLoops();
@@ -47,17 +46,6 @@ void tst_Resources::cataloguesLoad()
     QTranslator translator;
     QVERIFY(translator.load(QStringLiteral(":/qm/ZCorvaneBase_%1.qm").arg(language)));
     QCOMPARE(translator.translate("ZCORVANEBASE::DictDef", "info"), info);
-}
-
-void tst_Resources::weakPasswordFileFormat()
-{
-    QFile file(QStringLiteral(":/text/weak_pwd.txt"));
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    const QByteArray data = file.readAll();
-    QVERIFY(!data.endsWith('\n') && !data.endsWith('\r'));
-    QCOMPARE(data.count("\r\n"), 369);
-    QCOMPARE(data.count('\n'), 369); // every line break is CR LF
-    QVERIFY(!data.contains("\r\n\r\n"));
 }
 
 void tst_Resources::ownImages_data()

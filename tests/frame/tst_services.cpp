@@ -35,25 +35,10 @@ class tst_Services : public QObject
     Q_OBJECT
 
 private slots:
-    void collatorSortsByPronunciation();
     void runningThreadIsCutShort();
     void loggerWritesPrefixedLines();
     void loggerKeepsLinesWholeAcrossThreads();
 };
-
-void tst_Services::collatorSortsByPronunciation()
-{
-    // 北京 (bei) before 上海 (shang) by pronunciation, though 上 has the lower code point.
-    const QString beijing = QStringLiteral("北京");
-    const QString shanghai = QStringLiteral("上海");
-    QVERIFY(shanghai < beijing);
-    QVERIFY(chineseCollator().compare(beijing, shanghai) < 0);
-    QStringList names { QStringLiteral("重庆"), shanghai, QStringLiteral("广州"), beijing };
-    std::sort(names.begin(), names.end(),
-        [](const QString& a, const QString& b) { return chineseCollator().compare(a, b) < 0; });
-    QCOMPARE(names, (QStringList { beijing, QStringLiteral("重庆"), QStringLiteral("广州"), shanghai }));
-    QCOMPARE(&chineseCollator(), &chineseCollator());
-}
 
 void tst_Services::runningThreadIsCutShort()
 {
