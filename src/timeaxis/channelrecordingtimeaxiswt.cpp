@@ -4,10 +4,14 @@
 #include "timeaxis/recordinglabelwt_p.h"
 
 #include <QHBoxLayout>
+#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMovie>
+#include <QPaintEvent>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace ZCORVANEBASE {
 
@@ -28,6 +32,8 @@ ChannelRecordingTimeAxisWt::ChannelRecordingTimeAxisWt(bool downloadEnabled, QWi
     , beginDatetime(QDate::currentDate(), QTime(0, 0))
     , isAppointing(false)
     , m_waitingMovie(nullptr)
+    , m_paintRowBegin(0)
+    , m_paintRowDegree(0)
 {
     init(downloadEnabled);
     connectSignalsWithSlots();
@@ -40,6 +46,8 @@ void ChannelRecordingTimeAxisWt::init(bool downloadEnabled)
     recordingsWt = new QWidget(this);
     recordingsWt->setObjectName(QStringLiteral("recordingsWt"));
     recordingsWt->installEventFilter(this);
+    // The strip paints every pixel of what it is asked to repaint: nothing needs painting beneath it.
+    recordingsWt->setAttribute(Qt::WA_OpaquePaintEvent);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(recordingsWt);
@@ -49,9 +57,10 @@ void ChannelRecordingTimeAxisWt::init(bool downloadEnabled)
     waitingLabel->setFixedSize(20, 20);
     waitingLabel->lower();
     waitingLabel->hide();
-    m_waitingMovie = new QMovie(QStringLiteral(":/video/images/video/time_axis_waiting.gif"), QByteArray(), this);
-    waitingLabel->setMovie(m_waitingMovie);
-    m_waitingMovie->start();
+    // The animation is seen only while waitingLabel is: it is made when the label is first shown, pauses while the
+    // label is hidden and resumes when it is shown again (the bar watches the label's show and hide events). Bars
+    // that never wait load no animation, and idle ones decode no frames and start no timer.
+    waitingLabel->installEventFilter(this);
 
     progressCursor = new ProgressCursorWt(downloadEnabled, recordingsWt);
     progressCursor->setObjectName(QStringLiteral("progressCursor"));
@@ -85,6 +94,7 @@ void ChannelRecordingTimeAxisWt::setRecordingsTimeInfo(
 {
     if (!m_index.build(recordings))
         return;
+    m_paintRow = QImage();
     progressCursor->hide();
     this->recordings = recordings;
     this->playbackByTimeEnable = playbackByTimeEnable;
@@ -164,6 +174,7 @@ void ChannelRecordingTimeAxisWt::resetRecordingInfo()
 {
     recordings.clear();
     m_index.clear();
+    m_paintRow = QImage();
     searchInfo.channelId.clear();
     searchInfo.recordingLocation = 0;
     playbackDatetime = QDateTime();
@@ -285,26 +296,61 @@ QStringList ChannelRecordingTimeAxisWt::recordingLabelNames() const
 bool ChannelRecordingTimeAxisWt::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == recordingsWt && event->type() == QEvent::Paint) {
-        paintRecordings();
+        paintRecordings(static_cast<QPaintEvent*>(event)->rect());
         return true;
     }
+    if (watched == waitingLabel && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
+        setWaitingAnimationRunning(event->type() == QEvent::Show);
     return QWidget::eventFilter(watched, event);
 }
 
-void ChannelRecordingTimeAxisWt::paintRecordings()
+void ChannelRecordingTimeAxisWt::paintRecordings(const QRect& dirty)
 {
     QPainter painter(recordingsWt);
     painter.setPen(Qt::NoPen);
-    const int height = recordingsWt->height();
-    painter.fillRect(recordingsWt->rect(), QColor(QStringLiteral("#24344c")));
-    if (m_index.isEmpty() || !beginDatetime.isValid())
+    const QColor background(QStringLiteral("#24344c"));
+    const int width = recordingsWt->width();
+    if (m_index.isEmpty() || !beginDatetime.isValid() || width <= 0) {
+        painter.fillRect(dirty, background);
         return;
-    const QColor normalColor(QStringLiteral("#00cf8b"));
-    const QColor alarmColor(QStringLiteral("#dc4d4d"));
-    const QVector<RecordingPaintRun> runs
-        = m_index.paintRuns(beginDatetime.toMSecsSinceEpoch(), degree, recordingsWt->width());
-    for (const RecordingPaintRun& run : runs)
-        painter.fillRect(QRect(run.x1, 0, run.x2 - run.x1, height), run.isAlarm ? alarmColor : normalColor);
+    }
+    // Every row of the strip is the same: one row of pixels, made from the recordings' pixel runs when the span,
+    // the width or the recordings change, and copied into the dirty rows and columns only (a cursor step repaints
+    // a few dozen columns, not the strip).
+    const qint64 viewBegin = beginDatetime.toMSecsSinceEpoch();
+    if (m_paintRow.width() != width || m_paintRowBegin != viewBegin || m_paintRowDegree != degree) {
+        m_paintRow = QImage(width, 1, QImage::Format_RGB32);
+        m_paintRow.fill(background);
+        auto* pixels = reinterpret_cast<QRgb*>(m_paintRow.scanLine(0));
+        const QRgb normal = QColor(QStringLiteral("#00cf8b")).rgb();
+        const QRgb alarm = QColor(QStringLiteral("#dc4d4d")).rgb();
+        const QVector<RecordingPaintRun> runs = m_index.paintRuns(viewBegin, degree, width);
+        for (const RecordingPaintRun& run : runs)
+            std::fill(pixels + run.x1, pixels + run.x2, run.isAlarm ? alarm : normal);
+        m_paintRowBegin = viewBegin;
+        m_paintRowDegree = degree;
+    }
+    const QRect rows = dirty & recordingsWt->rect();
+    const QRect columns(rows.left(), 0, rows.width(), 1);
+    for (int y = rows.top(); y <= rows.bottom(); ++y)
+        painter.drawImage(QPoint(rows.left(), y), m_paintRow, columns);
+}
+
+void ChannelRecordingTimeAxisWt::setWaitingAnimationRunning(bool running)
+{
+    if (running && !m_waitingMovie) {
+        m_waitingMovie = new QMovie(QStringLiteral(":/video/images/video/time_axis_waiting.gif"), QByteArray(), this);
+        waitingLabel->setMovie(m_waitingMovie);
+        m_waitingMovie->start();
+        return;
+    }
+    // Only a movie that runs is paused, and only a paused one resumes: one that failed to load stays as it is.
+    if (!m_waitingMovie)
+        return;
+    if (running && m_waitingMovie->state() == QMovie::Paused)
+        m_waitingMovie->setPaused(false);
+    else if (!running && m_waitingMovie->state() == QMovie::Running)
+        m_waitingMovie->setPaused(true);
 }
 
 void ChannelRecordingTimeAxisWt::mousePressEvent(QMouseEvent* event)

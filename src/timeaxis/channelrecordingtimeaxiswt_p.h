@@ -5,6 +5,7 @@
 #include "timeaxis/timeaxismodel.h"
 
 #include <QDateTime>
+#include <QImage>
 #include <QList>
 #include <QPair>
 #include <QVector>
@@ -29,6 +30,8 @@ class RecordingLabelWt;
 // - The percent in the file is 0.0 for a recording whose begin equals its end; no percent is reported for a moment
 //   that is not valid (such as the step that follows a finish: the end signal has said all there is to say).
 // - A search without an end date-time ends where its last recording ends.
+// - The waiting animation is loaded when waitingLabel is first shown and runs only while the label is visible;
+//   hidden, it is paused where it stands.
 // - Label marks whose moment is not valid are not counted when checking the 300-second distance.
 class ZCORVANEBASE_PRIVATE_EXPORT ChannelRecordingTimeAxisWt : public QWidget
 {
@@ -84,7 +87,8 @@ private:
 
     void init(bool downloadEnabled);
     void connectSignalsWithSlots();
-    void paintRecordings();
+    void paintRecordings(const QRect& dirty);
+    void setWaitingAnimationRunning(bool running);
     void placeCursor(const QDateTime& datetime);
     void placeRecordingLabel(RecordingLabelWt* label, const QDateTime& datetime);
     void placeAllRecordingLabels();
@@ -110,7 +114,12 @@ private:
     QPair<QDateTime, QDateTime> fileDatetimeRange;
 
     RecordingTimeIndex m_index;
-    QMovie* m_waitingMovie;
+    QMovie* m_waitingMovie; // null until waitingLabel is first shown
+    // One row of the strip's pixels (all rows are alike) and the span it was made for; null until the first paint
+    // and after the recordings change.
+    QImage m_paintRow;
+    qint64 m_paintRowBegin;
+    int m_paintRowDegree;
 };
 
 } // namespace ZCORVANEBASE

@@ -1,5 +1,7 @@
 #include "timeaxis/recordingtimeindex_p.h"
 
+#include <QBitArray>
+
 #include <algorithm>
 #include <limits>
 
@@ -7,51 +9,127 @@ namespace ZCORVANEBASE {
 
 namespace {
 constexpr qint64 noEnd = std::numeric_limits<qint64>::min();
+constexpr int fanBits = 4; // 16 ends per group of the max-tree
 
-// Seconds between two epoch-millisecond values as QDateTime::secsTo counts them (truncated toward zero).
-inline qint64 secsBetween(qint64 from, qint64 to)
+inline int groupSpan(int level)
 {
-    return (to - from) / 1000;
+    return 1 << (fanBits * level);
 }
-}
+
+// Milliseconds since the epoch of many date-times, as QDateTime::toMSecsSinceEpoch gives them, without asking
+// the system about every local time: that costs a mktime() call each (microseconds), seconds for 64 windows of a day
+// of 10-second files. A local time is its wall-clock milliseconds minus the zone's offset from UTC, and the offset
+// only changes at the zone's transitions. So within a stretch of local times (in vector order) the offset is asked
+// for at both ends only; it is taken for the whole stretch when both ends give the same offset, every local time
+// between lies between them and all share one daylight-saving flag. Otherwise the stretch is halved, so around a
+// transition every local time is converted on its own. The one thing taken on trust: a zone does not change its
+// offset and change it back, with no daylight-saving change, between the two ends of such a stretch (zones change
+// their standard offset years apart). Date-times in UTC, at an offset or in a named zone convert directly.
+class EpochMSecs
+{
+public:
+    explicit EpochMSecs(int count)
+        : wall(count)
+        , daylight(count)
+        , local(count)
+        , epoch(count)
+    {
+    }
+
+    // False when a date-time is not valid.
+    template <typename At> bool convert(const At& at)
+    {
+        const int count = epoch.size();
+        for (int i = 0; i < count; ++i) {
+            const QDateTime& datetime = at(i);
+            if (!datetime.isValid())
+                return false;
+            local.setBit(i, datetime.timeSpec() == Qt::LocalTime);
+            if (local.testBit(i)) {
+                wall[i] = (datetime.date().toJulianDay() - epochJulianDay) * msecsPerDay
+                    + datetime.time().msecsSinceStartOfDay();
+                daylight.setBit(i, datetime.isDaylightTime());
+            } else {
+                epoch[i] = datetime.toMSecsSinceEpoch();
+            }
+        }
+        for (int low = 0; low < count;) {
+            if (!local.testBit(low)) {
+                ++low;
+                continue;
+            }
+            int high = low;
+            while (high + 1 < count && local.testBit(high + 1))
+                ++high;
+            epoch[low] = at(low).toMSecsSinceEpoch();
+            epoch[high] = at(high).toMSecsSinceEpoch();
+            fillBetween(at, low, high);
+            low = high + 1;
+        }
+        return true;
+    }
+
+    QVector<qint64> wall; // local wall-clock milliseconds since 1970-01-01T00:00
+    QBitArray daylight;
+    QBitArray local;
+    QVector<qint64> epoch;
+
+private:
+    static constexpr qint64 epochJulianDay = 2440588;
+    static constexpr qint64 msecsPerDay = 86400000;
+
+    // epoch[low] and epoch[high] are known; fills the local times between.
+    template <typename At> void fillBetween(const At& at, int low, int high)
+    {
+        if (high - low <= 1)
+            return;
+        const qint64 offset = wall.at(low) - epoch.at(low);
+        bool sameOffset = offset == wall.at(high) - epoch.at(high) && daylight.testBit(low) == daylight.testBit(high);
+        const qint64 least = std::min(wall.at(low), wall.at(high));
+        const qint64 most = std::max(wall.at(low), wall.at(high));
+        for (int i = low + 1; sameOffset && i < high; ++i)
+            sameOffset = daylight.testBit(i) == daylight.testBit(low) && wall.at(i) >= least && wall.at(i) <= most;
+        if (sameOffset) {
+            for (int i = low + 1; i < high; ++i)
+                epoch[i] = wall.at(i) - offset;
+            return;
+        }
+        const int middle = low + (high - low) / 2;
+        epoch[middle] = at(middle).toMSecsSinceEpoch();
+        fillBetween(at, low, middle);
+        fillBetween(at, middle, high);
+    }
+};
+
+} // namespace
 
 bool RecordingTimeIndex::build(const QVector<RecordingTimeInfo>& recordings)
 {
     const int count = recordings.size();
-    QVector<qint64> newBegins;
-    QVector<qint64> newEnds;
-    QVector<qint64> newPrefixMaxEnds;
-    QVector<bool> newAlarms;
-    newBegins.reserve(count);
-    newEnds.reserve(count);
-    newPrefixMaxEnds.reserve(count);
-    newAlarms.reserve(count);
-    qint64 maxEnd = noEnd;
-    for (const RecordingTimeInfo& recording : recordings) {
-        if (!recording.beginDatetime.isValid() || !recording.endDatetime.isValid())
+    EpochMSecs newBegins(count);
+    EpochMSecs newEnds(count);
+    if (!newBegins.convert([&](int i) -> const QDateTime& { return recordings.at(i).beginDatetime; })
+        || !newEnds.convert([&](int i) -> const QDateTime& { return recordings.at(i).endDatetime; }))
+        return false;
+    QBitArray newAlarms(count);
+    for (int i = 0; i < count; ++i) {
+        const qint64 begin = newBegins.epoch.at(i);
+        if (newEnds.epoch.at(i) < begin || (i > 0 && begin < newBegins.epoch.at(i - 1)))
             return false;
-        const qint64 begin = recording.beginDatetime.toMSecsSinceEpoch();
-        const qint64 end = recording.endDatetime.toMSecsSinceEpoch();
-        if (end < begin || (!newBegins.isEmpty() && begin < newBegins.last()))
-            return false;
-        newBegins.append(begin);
-        newEnds.append(end);
-        maxEnd = std::max(maxEnd, end);
-        newPrefixMaxEnds.append(maxEnd);
-        newAlarms.append(recording.isAlarm);
+        if (recordings.at(i).isAlarm)
+            newAlarms.setBit(i);
     }
-    begins.swap(newBegins);
-    ends.swap(newEnds);
-    prefixMaxEnds.swap(newPrefixMaxEnds);
+    QVector<QVector<qint64>> newMaxEnds;
+    for (const QVector<qint64>* below = &newEnds.epoch; below->size() > 1; below = &newMaxEnds.last()) {
+        QVector<qint64> level((below->size() + groupSpan(1) - 1) >> fanBits, noEnd);
+        for (int i = 0; i < below->size(); ++i)
+            level[i >> fanBits] = std::max(level.at(i >> fanBits), below->at(i));
+        newMaxEnds.append(level);
+    }
+    begins.swap(newBegins.epoch);
+    ends.swap(newEnds.epoch);
+    maxEnds.swap(newMaxEnds);
     alarms.swap(newAlarms);
-    leafCount = 1;
-    while (leafCount < count)
-        leafCount *= 2;
-    endTree.fill(noEnd, 2 * leafCount);
-    for (int i = 0; i < count; ++i)
-        endTree[leafCount + i] = ends.at(i);
-    for (int node = leafCount - 1; node >= 1; --node)
-        endTree[node] = std::max(endTree.at(2 * node), endTree.at(2 * node + 1));
     return true;
 }
 
@@ -59,20 +137,71 @@ void RecordingTimeIndex::clear()
 {
     begins.clear();
     ends.clear();
-    prefixMaxEnds.clear();
-    endTree.clear();
+    maxEnds.clear();
     alarms.clear();
-    leafCount = 0;
+}
+
+// Walks right from `low`, each step over the largest group that starts here and fits before `high`; a group whose
+// latest end satisfies pred holds the answer, found by going down to its first such member.
+template <typename Pred> int RecordingTimeIndex::firstWhere(int low, int high, const Pred& pred) const
+{
+    int i = low;
+    while (i < high) {
+        int level = 0;
+        while (level < maxEnds.size()) {
+            const int span = groupSpan(level + 1);
+            if ((i & (span - 1)) != 0 || i + span > high)
+                break;
+            ++level;
+        }
+        if (!pred(maxEndOf(level, i >> (fanBits * level)))) {
+            i += groupSpan(level);
+            continue;
+        }
+        int node = i >> (fanBits * level);
+        for (; level > 0; --level) {
+            node <<= fanBits;
+            while (!pred(maxEndOf(level - 1, node)))
+                ++node;
+        }
+        return node;
+    }
+    return -1;
+}
+
+// The mirror of firstWhere: walks left from `high`, over the largest group that ends here and starts at `low` or
+// later.
+template <typename Pred> int RecordingTimeIndex::lastWhere(int low, int high, const Pred& pred) const
+{
+    int i = high - 1;
+    while (i >= low) {
+        int level = 0;
+        while (level < maxEnds.size()) {
+            const int span = groupSpan(level + 1);
+            if (((i + 1) & (span - 1)) != 0 || i + 1 - span < low)
+                break;
+            ++level;
+        }
+        if (!pred(maxEndOf(level, i >> (fanBits * level)))) {
+            i -= groupSpan(level);
+            continue;
+        }
+        int node = i >> (fanBits * level);
+        for (; level > 0; --level) {
+            node = (node << fanBits) + groupSpan(1) - 1;
+            while (!pred(maxEndOf(level - 1, node)))
+                --node;
+        }
+        return node;
+    }
+    return -1;
 }
 
 int RecordingTimeIndex::firstContaining(qint64 t) const
 {
-    // Among the recordings that begin at or before t, the first whose end reaches t is where the running maximum of
-    // the ends first reaches t.
+    // Among the recordings that begin at or before t, the first whose end reaches t.
     const int beganCount = int(std::upper_bound(begins.cbegin(), begins.cend(), t) - begins.cbegin());
-    const auto it = std::lower_bound(prefixMaxEnds.cbegin(), prefixMaxEnds.cbegin() + beganCount, t);
-    const int index = int(it - prefixMaxEnds.cbegin());
-    return index < beganCount ? index : -1;
+    return firstWhere(0, beganCount, [t](qint64 end) { return end >= t; });
 }
 
 int RecordingTimeIndex::firstBeginningAfter(qint64 t) const
@@ -83,19 +212,44 @@ int RecordingTimeIndex::firstBeginningAfter(qint64 t) const
 
 int RecordingTimeIndex::firstEndingAfter(qint64 t) const
 {
-    return int(std::upper_bound(prefixMaxEnds.cbegin(), prefixMaxEnds.cend(), t) - prefixMaxEnds.cbegin());
+    const int index = firstWhere(0, begins.size(), [t](qint64 end) { return end > t; });
+    return index < 0 ? begins.size() : index;
 }
 
-template <typename Pred>
-int RecordingTimeIndex::lastWhere(int node, int nodeLow, int nodeHigh, int low, int high, const Pred& pred) const
+// For each column c of a strip `width` pixels wide at `degree`, the least whole number of seconds after the view's
+// begin whose x (TimeAxisMapping::barPosX, truncated) lies right of c. The x of a moment is monotone in its seconds,
+// so x <= c exactly when the seconds are below this threshold: with it every pixel test of a recording becomes an
+// integer comparison of milliseconds. Depends on the degree and the width only, so the few in use are kept.
+static const QVector<qint64>& columnThresholds(int degree, int width)
 {
-    if (nodeHigh <= low || nodeLow >= high || !pred(endTree.at(node)))
-        return -1;
-    if (nodeHigh - nodeLow == 1)
-        return nodeLow;
-    const int middle = (nodeLow + nodeHigh) / 2;
-    const int right = lastWhere(2 * node + 1, middle, nodeHigh, low, high, pred);
-    return right >= 0 ? right : lastWhere(2 * node, nodeLow, middle, low, high, pred);
+    struct Entry
+    {
+        int degree;
+        int width;
+        QVector<qint64> secs;
+    };
+    static QVector<Entry> entries; // the most recently used last
+    for (int i = entries.size() - 1; i >= 0; --i) {
+        if (entries.at(i).degree == degree && entries.at(i).width == width) {
+            if (i != entries.size() - 1)
+                entries.append(entries.takeAt(i));
+            return entries.last().secs;
+        }
+    }
+    const qint64 spanSecs = TimeAxisMapping::spanSecs(degree);
+    QVector<qint64> secs(width);
+    for (int column = 0; column < width; ++column) {
+        qint64 s = ((column + 1) * spanSecs + width - 1) / width; // within a second or two of the answer
+        while (s > 0 && TimeAxisMapping::barPosX(s - 1, degree, width) > column)
+            --s;
+        while (TimeAxisMapping::barPosX(s, degree, width) <= column)
+            ++s;
+        secs[column] = s;
+    }
+    if (entries.size() == 8)
+        entries.removeFirst();
+    entries.append({ degree, width, secs });
+    return entries.last().secs;
 }
 
 QVector<RecordingPaintRun> RecordingTimeIndex::paintRuns(qint64 viewBegin, int degree, int width) const
@@ -108,48 +262,31 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRuns(qint64 viewBegin, int d
     // Painting stops at the first recording that begins at or after the view's end; before `low` every recording
     // ends at or before the view's begin and is skipped.
     const int high = int(std::lower_bound(begins.cbegin(), begins.cend(), viewEnd) - begins.cbegin());
-    const int low = int(
-        std::upper_bound(prefixMaxEnds.cbegin(), prefixMaxEnds.cbegin() + high, viewBegin) - prefixMaxEnds.cbegin());
-    if (low >= high)
+    const int low = firstWhere(0, high, [viewBegin](qint64 end) { return end > viewBegin; });
+    if (low < 0)
         return runs;
 
-    auto leftX = [&](int i) {
-        return TimeAxisMapping::barPosX(secsBetween(viewBegin, std::max(begins.at(i), viewBegin)), degree, width);
-    };
-    // Right edge of a recording ending at `end`; a recording ending at or before the view's begin never reaches
-    // past column 0. Monotone in `end`, so it can be tested on the maximum end of a subtree.
-    auto rightX = [&](qint64 end) -> qint64 {
-        if (end <= viewBegin)
-            return 0;
-        return TimeAxisMapping::barPosX(secsBetween(viewBegin, std::min(end, viewEnd)), degree, width);
-    };
-
-    int column = 0;
-    int started = low; // recordings low..started-1 have their left edge at or before `column`
-    while (column < width) {
-        // The left edges ascend with the index: find the first recording that starts right of this column.
-        int count = high - started;
-        while (count > 0) {
-            const int step = count / 2;
-            if (leftX(started + step) <= column) {
-                started += step + 1;
-                count -= step + 1;
-            } else {
-                count = step;
-            }
-        }
-        const qint64 nextStart = started < high ? leftX(started) : width;
-        const int winner = lastWhere(1, 0, leafCount, low, started, [&](qint64 end) { return rightX(end) > column; });
-        if (winner < 0) {
-            column = int(std::min<qint64>(nextStart, width));
+    // Recording i covers column c (from the truncated x of its clipped begin to that of its clipped end) exactly
+    // when begin_i < edge and end_i >= edge, with edge the view's begin plus the column's threshold. Column by
+    // column: the recordings that begin before the edge are a prefix (begins ascend), and the colour is that of the
+    // last of them that ends at or after it.
+    const QVector<qint64>& thresholds = columnThresholds(degree, width);
+    int started = low;
+    qint64 latestStartedEnd = noEnd; // the latest end among recordings low..started-1: no winner when before the edge
+    for (int column = 0; column < width; ++column) {
+        const qint64 edge = viewBegin + thresholds.at(column) * 1000;
+        for (; started < high && begins.at(started) < edge; ++started)
+            latestStartedEnd = std::max(latestStartedEnd, ends.at(started));
+        if (latestStartedEnd < edge)
             continue;
-        }
-        const int runEnd = int(std::min<qint64>(std::min(rightX(ends.at(winner)), nextStart), width));
-        if (!runs.isEmpty() && runs.last().x2 == column && runs.last().isAlarm == alarms.at(winner))
-            runs.last().x2 = runEnd;
+        const int winner = lastWhere(low, started, [edge](qint64 end) { return end >= edge; });
+        if (winner < 0)
+            continue;
+        const bool isAlarm = alarms.testBit(winner);
+        if (!runs.isEmpty() && runs.last().x2 == column && runs.last().isAlarm == isAlarm)
+            runs.last().x2 = column + 1;
         else
-            runs.append({ column, runEnd, alarms.at(winner) });
-        column = runEnd;
+            runs.append({ column, column + 1, isAlarm });
     }
     return runs;
 }

@@ -3,6 +3,7 @@
 #include "frame/zcorvanebase_global.h"
 #include "timeaxis/timeaxismodel.h"
 
+#include <QBitArray>
 #include <QVector>
 
 namespace ZCORVANEBASE {
@@ -17,9 +18,10 @@ struct RecordingPaintRun
 
 // The recordings of one channel converted once, when they arrive, to milliseconds since the epoch (the resolution
 // at which QDateTime compares, so every comparison below gives the same answer as comparing the date-times).
-// Beside the begins and ends it keeps the running maximum of the ends (recordings may overlap, so the ends alone are
-// not sorted) and a max-tree over the ends. With them a seek, a gap check and a repaint cost a few binary searches
-// (per recording lookup, per pixel run) instead of a walk over all recordings.
+// Recordings may overlap, so the ends alone are not sorted: beside the begins and ends the index keeps a 16-way
+// max-tree over the ends (the latest end of every 16, 256, 4096, ... consecutive recordings). With it a seek, a gap
+// check and a repaint cost a few searches (per recording lookup, per pixel run) instead of a walk over all
+// recordings, and the index costs a little over 16 bytes per recording.
 class ZCORVANEBASE_PRIVATE_EXPORT RecordingTimeIndex
 {
 public:
@@ -46,15 +48,18 @@ public:
     QVector<RecordingPaintRun> paintRuns(qint64 viewBegin, int degree, int width) const;
 
 private:
-    template <typename Pred>
-    int lastWhere(int node, int nodeLow, int nodeHigh, int low, int high, const Pred& pred) const;
+    qint64 maxEndOf(int level, int node) const { return level == 0 ? ends.at(node) : maxEnds.at(level - 1).at(node); }
+    // The first recording in [low, high) whose end satisfies pred, or -1; pred must be monotone (once true for an
+    // end, true for every later end), so that it can be tested on the latest end of a group.
+    template <typename Pred> int firstWhere(int low, int high, const Pred& pred) const;
+    // The last recording in [low, high) whose end satisfies pred (monotone as above), or -1.
+    template <typename Pred> int lastWhere(int low, int high, const Pred& pred) const;
 
     QVector<qint64> begins;
     QVector<qint64> ends;
-    QVector<qint64> prefixMaxEnds; // prefixMaxEnds[i] = the latest end among recordings 0..i
-    QVector<qint64> endTree; // max-tree over ends, leaves from leafCount on
-    QVector<bool> alarms;
-    int leafCount = 0;
+    QVector<QVector<qint64>>
+        maxEnds; // maxEnds[k][n]: the latest end of recordings n * 16^(k+1) .. (n+1) * 16^(k+1) - 1
+    QBitArray alarms;
 };
 
 } // namespace ZCORVANEBASE

@@ -8,6 +8,7 @@
 
 #include <QLabel>
 #include <QRandomGenerator>
+#include <QScopeGuard>
 #include <QtTest>
 
 using namespace ZCORVANEBASE;
@@ -49,7 +50,7 @@ QStringList events(const QString& text)
 
 // A day of recordings as a recorder leaves them: continuous recording with gaps, short motion clips inside and
 // across it (overlapping, touching, shorter than a pixel or empty), and alarm recordings over both.
-Recordings generatedDay(quint32 seed)
+Recordings generatedDay(quint32 seed, const QDateTime& day = dayBegin)
 {
     QRandomGenerator random(seed);
     Recordings recordings;
@@ -58,7 +59,7 @@ Recordings generatedDay(quint32 seed)
         const qint64 length = kind < 2 ? 600 + random.bounded(3600)
             : kind < 8                 ? random.bounded(90)
                                        : 30 + random.bounded(300);
-        recordings << recording(dayBegin.addSecs(begin), dayBegin.addSecs(begin + length), kind >= 8);
+        recordings << recording(day.addSecs(begin), day.addSecs(begin + length), kind >= 8);
         begin += random.bounded(5) == 0 ? random.bounded(600) : random.bounded(40); // mostly overlapping
     }
     return recordings;
@@ -187,6 +188,77 @@ private slots:
                     == paintRecordings(recordings, begin, degree, width, strip->height()),
                 qPrintable(QStringLiteral("degree %1 begin %2").arg(degree).arg(begin.toString(Qt::ISODate))));
         }
+    }
+
+    void localTimeMatchesPlainAlgorithm_data()
+    {
+        QTest::addColumn<QDate>("day");
+        QTest::addColumn<int>("width");
+        QTest::newRow("clocks go forward, 1440 pixels") << QDate(2024, 3, 31) << 1440;
+        QTest::newRow("clocks go back, 1000 pixels") << QDate(2024, 10, 27) << 1000;
+        QTest::newRow("an ordinary day, 333 pixels") << QDate(2024, 3, 5) << 333;
+    }
+
+    // Recordings in the local time of a zone with daylight saving, also on the days its clocks change: the strip's
+    // pixels, whole and as a repaint of a few columns leaves them, and the signals of a playback match the plain
+    // algorithm's, which converts every local time on its own.
+    void localTimeMatchesPlainAlgorithm()
+    {
+        QFETCH(QDate, day);
+        QFETCH(int, width);
+        const QByteArray previousZone = qgetenv("TZ");
+        qputenv("TZ", "Europe/Berlin");
+        const auto restoreZone
+            = qScopeGuard([&] { previousZone.isNull() ? qunsetenv("TZ") : qputenv("TZ", previousZone); });
+        const QDateTime midnight(day, QTime(0, 0));
+        const Recordings recordings = generatedDay(quint32(width), midnight);
+        QRandomGenerator random { quint32(width) };
+
+        ChannelRecordingTimeAxisWt bar(false);
+        bar.resize(width, 21);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        bar.setRecordingsTimeInfo(recordings, true, false);
+        QWidget* strip = bar.findChild<QWidget*>(QStringLiteral("recordingsWt"));
+        for (int view = 0; view < 20; ++view) {
+            const int degree = QList<int> { 24, 12, 6, 3, 1 }.at(view % 5);
+            const QDateTime begin
+                = midnight.addSecs(view < 5 ? view * 1800 : random.bounded(-7200, 86400)); // across 02:00-03:00 first
+            bar.setBeginTimeAndDegree(TimeAxisDegree(degree), begin);
+            const QImage plain = paintRecordings(recordings, begin, degree, width, strip->height());
+            const QByteArray where = QStringLiteral("degree %1 begin %2").arg(degree).arg(begin.toString()).toUtf8();
+            QVERIFY2(strip->grab().toImage().convertToFormat(QImage::Format_ARGB32) == plain, where.constData());
+            const QRect columns(random.bounded(width - 40), 0, 40, strip->height());
+            QImage part(strip->size(), QImage::Format_ARGB32);
+            part.fill(Qt::black);
+            strip->render(&part, columns.topLeft(), QRegion(columns));
+            QVERIFY2(part.copy(columns) == plain.copy(columns), where.constData());
+            QCOMPARE(part.pixel(columns.right() + 1, 0), QColor(Qt::black).rgb());
+        }
+
+        OneRow row;
+        Bar oracle;
+        oracle.searchInfo = RecordingSearchInfo { channel, location, 0, 0, midnight, midnight.addDays(1), QDateTime() };
+        row.box.setRecordingSearchInfo(SearchStarted, key, oracle.searchInfo);
+        row.events.clear();
+        row.box.setChannelRecordingsTimeInfo(recordings, 0, key, true, true);
+        oracle.setRecordings(recordings, true);
+        QDateTime player = midnight;
+        for (int step = 0; step < 600; ++step) {
+            if (random.bounded(50) == 0) {
+                const QDateTime target = midnight.addSecs(random.bounded(86400));
+                row.box.appointPlaybackTime(channel, location, target);
+                oracle.appointPlaybackTime(target);
+            } else {
+                player = player.addSecs(random.bounded(1, 300));
+                row.box.updatePlaybackTime(player, 0);
+                oracle.updatePlaybackTime(player);
+            }
+            QCOMPARE(row.events, oracle.events);
+            player
+                = row.bar->hasPlaybackTime() ? row.bar->getPlaybackDatetime() : midnight.addSecs(random.bounded(86400));
+        }
+        QVERIFY(row.events.filter("appoint").size() > 5);
     }
 
     void clickSeeks_data()
