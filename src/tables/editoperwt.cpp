@@ -13,6 +13,11 @@ EditOperWt::EditOperWt(const QString& key, QWidget* parent)
     init();
 }
 
+EditOperWt::EditOperWt(QWidget* parent)
+    : EditOperWt(QString(), parent)
+{
+}
+
 EditOperWt::~EditOperWt()
 {
     delete ui;

@@ -18,6 +18,8 @@ class ZCORVANEBASE_EXPORT EditOperWt : public TableOperWt
 
 public:
     explicit EditOperWt(const QString& key, QWidget* parent = nullptr);
+    // For forms (uic creates widgets from their parent alone): the key is given later with setKey().
+    explicit EditOperWt(QWidget* parent = nullptr);
     ~EditOperWt() override;
 
     void setEditBtVisible(bool visible);

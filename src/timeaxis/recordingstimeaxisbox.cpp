@@ -26,6 +26,11 @@ RecordingsTimeAxisBox::RecordingsTimeAxisBox(int channelCount, bool downloadEnab
     connectSignalsWithSlots();
 }
 
+RecordingsTimeAxisBox::RecordingsTimeAxisBox(QWidget* parent)
+    : RecordingsTimeAxisBox(defaultChannelCount, false, parent)
+{
+}
+
 RecordingsTimeAxisBox::~RecordingsTimeAxisBox() = default;
 
 void RecordingsTimeAxisBox::init(bool downloadEnabled)

@@ -49,6 +49,8 @@ class ZCORVANEBASE_EXPORT RecordingsTimeAxisBox : public ZWidget
 
 public:
     explicit RecordingsTimeAxisBox(int channelCount = 64, bool downloadEnabled = false, QWidget* parent = nullptr);
+    // For forms (uic creates widgets from their parent alone): 64 rows, download disabled.
+    explicit RecordingsTimeAxisBox(QWidget* parent);
     ~RecordingsTimeAxisBox() override;
 
     void setTimeAxisWt(TimeAxisWt* timeAxisWt);

@@ -4,6 +4,9 @@
 
 #include "ui_designerform.h"
 
+#include "tables/editoperwt.h"
+#include "timeaxis/recordingstimeaxisbox.h"
+
 #include "frame/corvanebaseinit.h"
 
 #include <QFile>
@@ -196,6 +199,10 @@ void tst_DesignerPlugin::formBuiltByUic()
     QCOMPARE(ui.pageEditWt->getPageSize(), 50);
     QVERIFY(ui.timeSpaceLineEt->getStartTime().isValid());
     QCOMPARE(ui.tableWidget->getCurSelRow(), -1);
+    // The parent-only constructor gives the box its 64 default rows: taller than a box of four.
+    ZCORVANEBASE::RecordingsTimeAxisBox fourRows(4, false, nullptr);
+    QVERIFY(ui.recordingsBox->minimumSizeHint().height() > 10 * fourRows.minimumSizeHint().height());
+    QVERIFY(ui.editOperWt->getKey().isEmpty());
     form.show();
     QVERIFY(QTest::qWaitForWindowExposed(&form));
 }
