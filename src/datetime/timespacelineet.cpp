@@ -1,5 +1,6 @@
 #include "datetime/timespacelineet.h"
 
+#include "frame/actionicon_p.h"
 #include "frame/constants.h"
 
 #include <QAction>
@@ -87,25 +88,10 @@ QString TimeSpaceLineEt::describe(const QDateTime& dateTime) const
 
 bool TimeSpaceLineEt::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            calendarAction->setIcon(QIcon(QString::fromLatin1(calendarIconHover)));
-            break;
-        case QEvent::Leave:
-            if (!hasFocus())
-                calendarAction->setIcon(QIcon(QString::fromLatin1(calendarIconNormal)));
-            break;
-        case QEvent::FocusOut:
-            calendarAction->setIcon(QIcon(QString::fromLatin1(calendarIconNormal)));
-            break;
-        case QEvent::MouseButtonRelease:
-            emit signalClicked();
-            break;
-        default:
-            break;
-        }
-    }
+    if (watched == this
+        && followPointerWithActionIcon(this, calendarAction, QString::fromLatin1(calendarIconNormal),
+            QString::fromLatin1(calendarIconHover), event))
+        emit signalClicked();
     return ZLineEdit::eventFilter(watched, event);
 }
 

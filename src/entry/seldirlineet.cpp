@@ -1,5 +1,7 @@
 #include "entry/seldirlineet.h"
 
+#include "frame/actionicon_p.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QIcon>
@@ -40,25 +42,8 @@ void SelDirLineEt::setText(const QString& text)
 
 bool SelDirLineEt::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this) {
-        switch (event->type()) {
-        case QEvent::Enter:
-            m_folderAction->setIcon(QIcon(folderHoverIcon));
-            break;
-        case QEvent::Leave:
-            if (!hasFocus())
-                m_folderAction->setIcon(QIcon(folderNormalIcon));
-            break;
-        case QEvent::FocusOut:
-            m_folderAction->setIcon(QIcon(folderNormalIcon));
-            break;
-        case QEvent::MouseButtonRelease:
-            emit signalClicked();
-            break;
-        default:
-            break;
-        }
-    }
+    if (watched == this && followPointerWithActionIcon(this, m_folderAction, folderNormalIcon, folderHoverIcon, event))
+        emit signalClicked();
     // The field still handles every event itself.
     return ZLineEdit::eventFilter(watched, event);
 }
