@@ -4,6 +4,9 @@
 #include "gallerypage.h"
 #include "gallerypagewidget.h"
 
+#ifdef ZCB_WITH_DIALOGS
+#include "dialogs/zfiledialog.h"
+#endif
 #include "entry/ipeditwt.h"
 #include "entry/passwordlineedit.h"
 #include "entry/pwdstrength.h"
@@ -186,8 +189,14 @@ private:
         note(QStringLiteral("signalClicked()"));
         if (screenshot)
             return;
+#ifdef ZCB_WITH_DIALOGS
+        // The library's wrapper keeps the client's event loop running while the chooser is open.
+        const QString chosen = ZFileDialog::getExistingDirectory(this, QStringLiteral("Choose a folder"),
+            QDir::fromNativeSeparators(directory->text()), QFileDialog::ShowDirsOnly);
+#else
         const QString chosen = QFileDialog::getExistingDirectory(this, QStringLiteral("Choose a folder"),
             QDir::fromNativeSeparators(directory->text()), QFileDialog::ShowDirsOnly);
+#endif
         if (chosen.isEmpty())
             return;
         directory->setText(QDir::toNativeSeparators(chosen));
