@@ -86,14 +86,8 @@ QStringList TableWidget::getRowValues(int row)
 
 void TableWidget::setRowTextColor(int row, const QColor& color)
 {
-    if (row < 0 || row >= rowCount())
-        return;
     const QBrush brush(color);
-    const int columns = columnCount();
-    for (int column = 0; column < columns; ++column) {
-        if (QTableWidgetItem* cell = item(row, column))
-            cell->setForeground(brush);
-    }
+    forEachItemInRow(row, [&brush](QTableWidgetItem* cell) { cell->setForeground(brush); });
 }
 
 void TableWidget::setTextColor(int row, int column, const QColor& color)

@@ -122,16 +122,21 @@ int ZTableWidget::getRowIndexByCellWt(QWidget* widget, int column)
     return -1;
 }
 
-void ZTableWidget::setRowBackgroundColor(int row, const QColor& color)
+void ZTableWidget::forEachItemInRow(int row, const std::function<void(QTableWidgetItem*)>& apply)
 {
     if (row < 0 || row >= rowCount())
         return;
-    const QBrush brush(color);
     const int columns = columnCount();
     for (int column = 0; column < columns; ++column) {
         if (QTableWidgetItem* cell = item(row, column))
-            cell->setBackground(brush);
+            apply(cell);
     }
+}
+
+void ZTableWidget::setRowBackgroundColor(int row, const QColor& color)
+{
+    const QBrush brush(color);
+    forEachItemInRow(row, [&brush](QTableWidgetItem* cell) { cell->setBackground(brush); });
 }
 
 void ZTableWidget::removeAllRows()

@@ -3,6 +3,7 @@
 #include "frame/zcorvanebase_global.h"
 
 #include <QTableWidget>
+#include <functional>
 
 namespace ZCORVANEBASE {
 
@@ -67,6 +68,8 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    // Calls `apply` on every item of `row`; rows out of range are ignored.
+    void forEachItemInRow(int row, const std::function<void(QTableWidgetItem*)>& apply);
 
 private slots:
     void slotItemSelectionChanged();
