@@ -13,6 +13,32 @@ namespace ZCORVANEBASE {
 
 template class ZSingleton<CorvaneBaseInit>;
 
+namespace {
+
+QString catalogueSuffix()
+{
+    switch (hostClientLanguage()) {
+    case ZCORVANEDLL::ClientLanguageZhCN:
+        return QStringLiteral("zh_CN");
+    case ZCORVANEDLL::ClientLanguageZhHK:
+        return QStringLiteral("zh_HK");
+    default:
+        return QStringLiteral("en_US");
+    }
+}
+
+// A translator (owned by the application) holding ":/qm/<name>_<suffix>.qm"; empty when that catalogue is missing.
+QTranslator* catalogueTranslator(const QString& name)
+{
+    auto* translator = new QTranslator(QCoreApplication::instance());
+    const QString path
+        = QStringLiteral(":/qm/%1_%2.qm").arg(name, 0, QLatin1Char(' ')).arg(catalogueSuffix(), 0, QLatin1Char(' '));
+    translator->load(path, QString(), QString(), QString());
+    return translator;
+}
+
+} // namespace
+
 ModuleInitialization::ModuleInitialization(QObject* parent)
     : QObject(parent)
     , initialized(false)
@@ -70,11 +96,7 @@ void ModuleInitialization::loadTranslation(const QString& name)
         qWarning("ZCorvaneBase: loadTranslation(\"%s\") needs a QApplication; nothing installed", qPrintable(name));
         return;
     }
-    auto* translator = new QTranslator(app);
-    const QString path
-        = QStringLiteral(":/qm/%1_%2.qm").arg(name, 0, QLatin1Char(' ')).arg(getLanguageSuffix(), 0, QLatin1Char(' '));
-    translator->load(path, QString(), QString(), QString());
-    QCoreApplication::installTranslator(translator);
+    QCoreApplication::installTranslator(catalogueTranslator(name));
 }
 
 Language ModuleInitialization::getLanguage()
@@ -108,14 +130,7 @@ Language ModuleInitialization::getLanguage()
 
 QString ModuleInitialization::getLanguageSuffix()
 {
-    switch (hostClientLanguage()) {
-    case ZCORVANEDLL::ClientLanguageZhCN:
-        return QStringLiteral("zh_CN");
-    case ZCORVANEDLL::ClientLanguageZhHK:
-        return QStringLiteral("zh_HK");
-    default:
-        return QStringLiteral("en_US");
-    }
+    return catalogueSuffix();
 }
 
 CorvaneBaseInit::CorvaneBaseInit(QObject* parent)
@@ -141,10 +156,35 @@ void CorvaneBaseInit::moduleInit()
         qWarning("ZCorvaneBase: moduleInit() called before the QApplication exists; call it again afterwards");
         return;
     }
-    loadTranslation(QStringLiteral("ZCorvaneBase"));
+    installLibraryCatalogue();
     DictDef::_instance().retranslate();
     initialized = true;
     QCoreApplication::processEvents(QEventLoop::AllEvents);
+}
+
+void CorvaneBaseInit::switchLanguage()
+{
+    if (!QCoreApplication::instance()) {
+        qWarning("ZCorvaneBase: switchLanguage() needs a QApplication; nothing changed");
+        return;
+    }
+    installLibraryCatalogue();
+    DictDef::_instance().retranslate();
+    // Installing and removing translators posts LanguageChange to the top-level widgets, which pass it on to their
+    // children; deliver it now so the caller sees retranslated widgets when this returns.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
+}
+
+void CorvaneBaseInit::installLibraryCatalogue()
+{
+    // The new catalogue goes in before the old one leaves, so no moment shows untranslated source texts.
+    QTranslator* previous = libraryTranslator.data();
+    libraryTranslator = catalogueTranslator(QStringLiteral("ZCorvaneBase"));
+    QCoreApplication::installTranslator(libraryTranslator);
+    if (previous) {
+        QCoreApplication::removeTranslator(previous);
+        delete previous;
+    }
 }
 
 void CorvaneBaseInit::recoveryToInitialState() { }

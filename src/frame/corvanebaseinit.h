@@ -6,6 +6,8 @@
 #include <QObject>
 #include <QPointer>
 
+class QTranslator;
+
 namespace ZCORVANEBASE {
 
 // The system language as getLanguage() reports it. Languages outside this table are reported as their
@@ -78,6 +80,13 @@ public:
     void moduleInit() override;
     void recoveryToInitialState() override;
 
+    // Switches the library to the worker's current client language while widgets are alive: replaces the
+    // catalogue the library installed with the one of that language, retranslates DictDef and delivers
+    // QEvent::LanguageChange to every widget before returning, so each shows the new language when the call
+    // returns. Catalogues the host installed itself stay as they are. Works before moduleInit() too (it then
+    // installs the library's catalogue, which moduleInit() later replaces rather than duplicates).
+    void switchLanguage();
+
     // Two slots for host objects the library never reads; it only deletes them at unload.
     QPointer<QObject> hostObject1;
     QPointer<QObject> hostObject2;
@@ -89,6 +98,10 @@ protected:
 private:
     explicit CorvaneBaseInit(QObject* parent = nullptr);
     ~CorvaneBaseInit() override;
+
+    void installLibraryCatalogue();
+
+    QPointer<QTranslator> libraryTranslator;
 };
 
 } // namespace ZCORVANEBASE

@@ -6,6 +6,7 @@
 #include "frame/dictdef.h"
 
 #include <QApplication>
+#include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
@@ -37,6 +38,7 @@ private slots:
     void catalogueFollowsClientLanguage_data();
     void catalogueFollowsClientLanguage();
     void loadStyleSheetAccumulates();
+    void switchLanguageRetranslatesLiveWidgets();
     void getLanguageMapping_data();
     void getLanguageMapping();
 
@@ -96,6 +98,49 @@ void tst_CorvaneBaseInit::catalogueFollowsClientLanguage()
     DictDef::_instance().retranslate(); // refills every member from the newest catalogue
     const DictDef& d = DictDef::_instance();
     QCOMPARE((QStringList { d.msgError, d.errSaveFileFailed, d.errDbError, d.errCorvane }), expected);
+}
+
+// A label that shows a library text and counts the language changes it receives.
+class DictLabel : public QLabel
+{
+public:
+    using QLabel::QLabel;
+    int changes = 0;
+
+protected:
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange) {
+            ++changes;
+            setText(QCoreApplication::translate("ZCORVANEBASE::DictDef", "DB error"));
+        }
+        QLabel::changeEvent(event);
+    }
+};
+
+void tst_CorvaneBaseInit::switchLanguageRetranslatesLiveWidgets()
+{
+    ZcbTest::installFakeWorker(ZCORVANEDLL::ClientLanguageEnUS);
+    ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+    QWidget window;
+    auto* child = new DictLabel(&window);
+    DictLabel hidden; // a parentless widget never shown still hears of the change
+    const int before = translatorCount();
+
+    ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+    // Delivered before the call returns, without an event loop turn.
+    QCOMPARE(child->text(), QStringLiteral("数据库操作失败"));
+    QCOMPARE(hidden.text(), QStringLiteral("数据库操作失败"));
+    QCOMPARE(DictDef::_instance().errDbError, QStringLiteral("数据库操作失败"));
+    QCOMPARE(translatorCount(), before); // replaced, not stacked
+
+    ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhHK);
+    QCOMPARE(child->text(), QStringLiteral("資料庫操作失敗"));
+    ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+    QCOMPARE(child->text(), QStringLiteral("Database Error"));
+    QCOMPARE(DictDef::_instance().errDbError, QStringLiteral("Database Error"));
+    QCOMPARE(translatorCount(), before);
+    QVERIFY(child->changes >= 3);
 }
 
 void tst_CorvaneBaseInit::loadStyleSheetAccumulates()

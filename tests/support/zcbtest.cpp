@@ -53,6 +53,17 @@ void removeWorker()
     delete CorvaneBaseInit::_instance().worker.data();
 }
 
+FakeWorker* switchLanguage(ZCORVANEDLL::ClientLanguage language)
+{
+    CorvaneBaseInit& init = CorvaneBaseInit::_instance();
+    auto* worker = qobject_cast<FakeWorker*>(init.worker.data());
+    if (!worker)
+        worker = installFakeWorker(language);
+    worker->language = language;
+    init.switchLanguage();
+    return worker;
+}
+
 void installCatalogue(ZCORVANEDLL::ClientLanguage language)
 {
     static const char* const suffixes[] = { "zh_CN", "zh_HK", "en_US" };

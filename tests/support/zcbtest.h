@@ -11,6 +11,10 @@ FakeWorker* installFakeWorker(ZCORVANEDLL::ClientLanguage language = ZCORVANEDLL
 // Deletes the installed worker, leaving the library without a host worker.
 void removeWorker();
 
+// Sets the installed FakeWorker's client language (installing a FakeWorker if there is none) and switches the
+// library to it with CorvaneBaseInit::switchLanguage(): widgets alive have retranslated when this returns.
+FakeWorker* switchLanguage(ZCORVANEDLL::ClientLanguage language);
+
 // Installs the catalogue of `language` on top of the ones installed (the last installed wins).
 void installCatalogue(ZCORVANEDLL::ClientLanguage language);
 
