@@ -19,9 +19,20 @@ QString ImageSink::absolute(const QString& path) const
     return file;
 }
 
+namespace {
+int currentScale = 1;
+}
+
 void ImageSink::png(const QString& path, const QImage& image)
 {
-    if (image.save(absolute(path), "PNG"))
+    QString target = path;
+    if (factor != 1) {
+        if (path.startsWith(QLatin1String("designer/")))
+            return;
+        const int dot = path.lastIndexOf(QLatin1Char('.'));
+        target = path.left(dot) + QStringLiteral("@%1x").arg(factor) + path.mid(dot);
+    }
+    if (image.save(absolute(target), "PNG"))
         ++count;
     else
         error = true;
@@ -29,6 +40,8 @@ void ImageSink::png(const QString& path, const QImage& image)
 
 void ImageSink::gif(const QString& path, const QVector<QImage>& frames, int delay)
 {
+    if (factor != 1)
+        return;
     if (writeGif(absolute(path), frames, delay))
         ++count;
     else
@@ -37,6 +50,8 @@ void ImageSink::gif(const QString& path, const QVector<QImage>& frames, int dela
 
 void ImageSink::ico(const QString& path, const QImage& image)
 {
+    if (factor != 1)
+        return;
     QByteArray pngData;
     {
         QBuffer buffer(&pngData);
@@ -71,7 +86,8 @@ void ImageSink::ico(const QString& path, const QImage& image)
 
 QImage newImage(int width, int height)
 {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * currentScale, height * currentScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(currentScale);
     image.fill(Qt::transparent);
     return image;
 }
@@ -97,8 +113,12 @@ int main(int argc, char** argv)
         return 2;
     }
     ImageSink sink(args.at(1));
-    for (DrawFunction draw : imageGenFunctions())
-        draw(sink);
+    for (int scale : { 1, 2 }) {
+        currentScale = scale;
+        sink.setScale(scale);
+        for (DrawFunction draw : imageGenFunctions())
+            draw(sink);
+    }
     QTextStream(stdout) << "wrote " << sink.written() << " images under " << args.at(1) << "\n";
     return sink.failed() ? 1 : 0;
 }
