@@ -21,6 +21,7 @@ public:
         grid->setSpacing(18);
         log->setObjectName(QStringLiteral("galleryLog"));
         log->setReadOnly(true);
+        log->setAccessibleName(QStringLiteral("Log of what the library reports"));
     }
 
 protected:

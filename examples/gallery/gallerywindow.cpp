@@ -1,5 +1,10 @@
 #include "gallerywindow.h"
 
+#include "galleryworker.h"
+
+#include "frame/corvanebaseinit.h"
+
+#include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -11,6 +16,7 @@ GalleryWindow::GalleryWindow(const GalleryOptions& options, const QString& first
     , options(options)
     , pageList(new QListWidget(this))
     , stack(new QStackedWidget(this))
+    , languageBox(new QComboBox(this))
 {
     setObjectName(QStringLiteral("galleryWindow"));
     setWindowTitle(QStringLiteral("ZCorvaneBase gallery"));
@@ -24,6 +30,15 @@ GalleryWindow::GalleryWindow(const GalleryOptions& options, const QString& first
     auto* brand = new QLabel(QStringLiteral("ZCorvaneBase"), this);
     brand->setObjectName(QStringLiteral("galleryBrand"));
     side->addWidget(brand);
+    languageBox->setObjectName(QStringLiteral("galleryLanguage"));
+    languageBox->setAccessibleName(QStringLiteral("Language"));
+    languageBox->setToolTip(QStringLiteral("Client language, switched live"));
+    languageBox->addItem(QStringLiteral("简体中文"), QStringLiteral("zh_CN"));
+    languageBox->addItem(QStringLiteral("繁體中文"), QStringLiteral("zh_HK"));
+    languageBox->addItem(QStringLiteral("English"), QStringLiteral("en_US"));
+    languageBox->setCurrentIndex(qMax(0, languageBox->findData(options.language)));
+    connect(languageBox, QOverload<int>::of(&QComboBox::activated), this, &GalleryWindow::switchLanguage);
+    side->addWidget(languageBox);
     side->addWidget(pageList, 1);
     layout->addLayout(side);
     layout->addWidget(stack, 1);
@@ -53,4 +68,19 @@ void GalleryWindow::showPage(int index)
         delete placeholder;
     }
     stack->setCurrentIndex(index);
+}
+
+void GalleryWindow::switchLanguage(int index)
+{
+    const QString suffix = languageBox->itemData(index).toString();
+    if (suffix.isEmpty() || suffix == options.language)
+        return;
+    options.language = suffix; // pages created from now on start in it
+    GalleryWorker* worker = galleryWorker();
+    if (!worker)
+        return;
+    worker->setClientLanguage(suffix == QLatin1String("zh_CN") ? ZCORVANEDLL::ClientLanguageZhCN
+            : suffix == QLatin1String("zh_HK")                 ? ZCORVANEDLL::ClientLanguageZhHK
+                                                               : ZCORVANEDLL::ClientLanguageEnUS);
+    ZCORVANEBASE::CorvaneBaseInit::_instance().switchLanguage();
 }

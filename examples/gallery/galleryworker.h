@@ -28,6 +28,8 @@ public:
     QList<vms_sdk::DevInfo> devices() const { return deviceList; }
     QList<vms_sdk::DevChannelInfo> channels() const { return channelList; }
     QDialog* currentModalDialog() const { return modalDialog; }
+    // The language the client switches to; CorvaneBaseInit::switchLanguage() then applies it.
+    void setClientLanguage(ZCORVANEDLL::ClientLanguage value) { language = value; }
 
 private:
     ZCORVANEDLL::ClientLanguage language;

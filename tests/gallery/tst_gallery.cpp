@@ -1,0 +1,188 @@
+// Every gallery page, opened the way the gallery opens it: each interactive element has an accessible name, and
+// the language menu retranslates the library's widgets live and back again.
+
+#include "gallerypage.h"
+#include "gallerywindow.h"
+#include "galleryworker.h"
+
+#include "frame/corvanebaseinit.h"
+#include "frame/dictdef.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QTest>
+
+using namespace ZCORVANEBASE;
+
+class tst_Gallery : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void everyInteractiveElementIsNamed_data();
+    void everyInteractiveElementIsNamed();
+    void languageMenuRetranslatesLive_data();
+    void languageMenuRetranslatesLive();
+
+private:
+    static void addPageRows();
+};
+
+namespace {
+
+bool isInteractive(QAccessible::Role role)
+{
+    switch (role) {
+    case QAccessible::PushButton:
+    case QAccessible::CheckBox:
+    case QAccessible::RadioButton:
+    case QAccessible::ComboBox:
+    case QAccessible::EditableText:
+    case QAccessible::Slider:
+    case QAccessible::SpinBox:
+    case QAccessible::ButtonMenu:
+    case QAccessible::ButtonDropDown:
+    case QAccessible::ButtonDropGrid:
+    case QAccessible::Dial:
+    case QAccessible::PageTab:
+    case QAccessible::Link:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QString describe(QAccessibleInterface* iface)
+{
+    QObject* object = iface->object();
+    QStringList path;
+    for (QObject* o = object; o; o = o->parent())
+        path.prepend(o->objectName().isEmpty() ? QString::fromLatin1(o->metaObject()->className()) : o->objectName());
+    return QStringLiteral("role 0x%1 %2").arg(int(iface->role()), 0, 16).arg(path.join(QLatin1Char('/')));
+}
+
+// Interactive, visible elements without a name, below `iface`. The editor inside a combo or spin box is named by
+// its owner.
+void collectUnnamed(QAccessibleInterface* iface, QStringList& unnamed, int depth = 0)
+{
+    if (!iface || depth > 64 || iface->state().invisible)
+        return;
+    if (isInteractive(iface->role()) && iface->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << describe(iface);
+    const QAccessible::Role role = iface->role();
+    if (role == QAccessible::ComboBox || role == QAccessible::SpinBox)
+        return;
+    for (int i = 0; i < iface->childCount(); ++i)
+        collectUnnamed(iface->child(i), unnamed, depth + 1);
+}
+
+// The texts the library's widgets show (their own and their children's), in a fixed order.
+QStringList libraryTexts(QWidget* root)
+{
+    QStringList texts;
+    const QList<QWidget*> widgets = root->findChildren<QWidget*>();
+    for (QWidget* widget : widgets) {
+        bool inLibrary = false;
+        for (QWidget* w = widget; w && !inLibrary; w = w->parentWidget())
+            inLibrary = QByteArray(w->metaObject()->className()).startsWith("ZCORVANEBASE::");
+        if (!inLibrary)
+            continue;
+        if (auto* label = qobject_cast<QLabel*>(widget))
+            texts << label->text();
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            texts << button->text();
+        if (auto* edit = qobject_cast<QLineEdit*>(widget))
+            texts << edit->placeholderText();
+        texts << widget->toolTip() << widget->accessibleName();
+    }
+    return texts;
+}
+
+void settle(int ms)
+{
+    QTest::qWait(ms);
+}
+
+void chooseLanguage(GalleryWindow& window, const QString& suffix)
+{
+    QComboBox* menu = window.languageMenu();
+    const int index = menu->findData(suffix);
+    QVERIFY(index >= 0);
+    menu->setCurrentIndex(index);
+    emit menu->activated(index);
+}
+
+} // namespace
+
+void tst_Gallery::initTestCase()
+{
+    QAccessible::setActive(true);
+    CorvaneBaseInit::_instance().worker = new GalleryWorker(ZCORVANEDLL::ClientLanguageEnUS, 1);
+    CorvaneBaseInit::_instance().moduleInit();
+    QVERIFY(!galleryPages().isEmpty());
+}
+
+void tst_Gallery::addPageRows()
+{
+    QTest::addColumn<QString>("page");
+    for (const GalleryPage& page : galleryPages())
+        QTest::newRow(qPrintable(page.name)) << page.name;
+}
+
+void tst_Gallery::everyInteractiveElementIsNamed_data()
+{
+    addPageRows();
+}
+
+void tst_Gallery::everyInteractiveElementIsNamed()
+{
+    QFETCH(QString, page);
+    GalleryOptions options;
+    options.screenshot = true; // populated at once
+    GalleryWindow window(options, page);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    settle(300);
+    QStringList unnamed;
+    collectUnnamed(QAccessible::queryAccessibleInterface(&window), unnamed);
+    QVERIFY2(unnamed.isEmpty(), qPrintable(QStringLiteral("\n") + unnamed.join(QLatin1Char('\n'))));
+}
+
+void tst_Gallery::languageMenuRetranslatesLive_data()
+{
+    QTest::addColumn<QString>("page");
+    QTest::addColumn<bool>("showsLibraryTexts"); // the controls page shows only the gallery's own texts
+    for (const GalleryPage& page : galleryPages())
+        QTest::newRow(qPrintable(page.name)) << page.name << (page.name != QLatin1String("controls"));
+}
+
+void tst_Gallery::languageMenuRetranslatesLive()
+{
+    QFETCH(QString, page);
+    QFETCH(bool, showsLibraryTexts);
+    GalleryOptions options;
+    options.screenshot = true;
+    GalleryWindow window(options, page);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    settle(300);
+    const QStringList english = libraryTexts(&window);
+
+    chooseLanguage(window, QStringLiteral("zh_CN"));
+    QCOMPARE(galleryWorker()->getClientLanguage(), ZCORVANEDLL::ClientLanguageZhCN);
+    QCOMPARE(DictDef::_instance().msgError, QStringLiteral("错误"));
+    const QStringList chinese = libraryTexts(&window);
+    QCOMPARE(chinese.size(), english.size());
+    if (showsLibraryTexts)
+        QVERIFY2(chinese != english, "no text of the library's widgets changed");
+
+    chooseLanguage(window, QStringLiteral("en_US"));
+    QCOMPARE(libraryTexts(&window), english); // the round trip restores every text
+}
+
+QTEST_MAIN(tst_Gallery)
+#include "tst_gallery.moc"
