@@ -119,6 +119,11 @@ QList<WidgetDescription> descriptions()
             QStringLiteral("Refuses whitespace, copy, cut, paste and the context menu, and carries an eye button that "
                            "switches between hidden and plain echo. Grade the text with checkPwdStrength()."),
             QSize(200, 30), false, QString(), &create<PasswordLineEdit> },
+        { QStringLiteral("ZCORVANEBASE::PasswordStrengthBar"), QStringLiteral("entry/passwordstrengthbar.h"),
+            QStringLiteral("Password strength bar with hints"),
+            QStringLiteral("Grades the text of the PasswordLineEdit it is bound to (setPasswordLineEdit()) in three "
+                           "coloured segments and lists what would make it stronger in its tool tip."),
+            QSize(200, 6), false, QString(), &create<PasswordStrengthBar> },
         { QStringLiteral("ZCORVANEBASE::SelDirLineEt"), QStringLiteral("entry/seldirlineet.h"),
             QStringLiteral("Folder field with a folder icon"),
             QStringLiteral("Shows a chosen folder (also as tool tip); any click emits signalClicked() so that the "

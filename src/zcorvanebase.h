@@ -48,6 +48,7 @@
 // Address and password entry
 #include "entry/ipeditwt.h"
 #include "entry/passwordlineedit.h"
+#include "entry/passwordstrengthbar.h"
 #include "entry/pwdstrength.h"
 #include "entry/seldirlineet.h"
 

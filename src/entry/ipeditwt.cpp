@@ -59,6 +59,23 @@ void IpEditWt::init()
 
     installEventFilter(this);
     setFocusProxy(m_lineEdits.first());
+    retranslate();
+}
+
+void IpEditWt::retranslate()
+{
+    // The form's texts (the dots, the title); the fields' texts are the user's and stay.
+    ui->retranslateUi(this);
+    setAccessibleName(tr("IP address"));
+    for (int i = 0; i < m_lineEdits.size(); ++i)
+        m_lineEdits.at(i)->setAccessibleName(tr("IP address, field %1 of %2").arg(i + 1).arg(m_lineEdits.size()));
+}
+
+void IpEditWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
 }
 
 void IpEditWt::connectSignalsWithSlots()

@@ -22,6 +22,9 @@ class IpEditWt;
 // The look of the frame, the fields and the dots is the application style sheet's business: it can select them by
 // the dynamic properties "wtIpEdit", "wtIpEditEdit" and "wtIpEditLab". This class ships no rule for them.
 //
+// Accessibility: the editor is named "IP address" and each field "IP address, field N of 4" (translated, and
+// renamed on a runtime language switch).
+//
 // setText() fills the fields as given and makes no range check, so a caller that writes "300" into a field gets it
 // back from text() and isValid() as it is; toIPv4Address() then shifts the out-of-range value into the neighbouring
 // byte (the arithmetic is unsigned and wraps, it never fails).
@@ -57,9 +60,11 @@ protected slots:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void init();
+    void retranslate();
     void connectSignalsWithSlots();
     void focusField(int index, bool selectAll);
 

@@ -1,6 +1,7 @@
 #include "entry/passwordlineedit.h"
 
 #include <QAction>
+#include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
@@ -37,14 +38,70 @@ void PasswordLineEdit::init()
     m_eyeAction->setChecked(false);
     addAction(m_eyeAction, QLineEdit::TrailingPosition);
     setWtStyle(WidgetStyleNormal);
+    retranslate();
 
     connectSignalsWithSlots();
+}
+
+void PasswordLineEdit::retranslate()
+{
+    // The text names what a click does; the button shows only the icon.
+    const QString text = m_eyeAction->isChecked() ? tr("Hide password") : tr("Show password");
+    m_eyeAction->setText(text);
+    m_eyeAction->setToolTip(text);
+}
+
+void PasswordLineEdit::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZLineEdit::changeEvent(event);
 }
 
 void PasswordLineEdit::connectSignalsWithSlots()
 {
     // The handler is a plain private member, not a slot: the class adds nothing to the meta-object.
     connect(m_eyeAction, &QAction::triggered, this, &PasswordLineEdit::applyEyeState);
+    // textEdited() comes just before the textChanged() of the same user edit; a textChanged() alone is code's.
+    connect(this, &QLineEdit::textEdited, this, [this] { m_userEdit = true; });
+    connect(this, &QLineEdit::textChanged, this, &PasswordLineEdit::followText);
+}
+
+void PasswordLineEdit::followText(const QString& text)
+{
+    const bool user = m_userEdit;
+    m_userEdit = false;
+    const bool stored = text.isEmpty() ? false : (user ? m_storedText : true);
+    if (stored == m_storedText)
+        return;
+    m_storedText = stored;
+    if (m_revealMode == RevealOnlyNew)
+        updateEye();
+}
+
+void PasswordLineEdit::setRevealMode(RevealMode mode)
+{
+    if (mode != RevealAlways && mode != RevealOnlyNew && mode != RevealNever)
+        return;
+    m_revealMode = mode;
+    updateEye();
+}
+
+PasswordLineEdit::RevealMode PasswordLineEdit::revealMode() const
+{
+    return m_revealMode;
+}
+
+void PasswordLineEdit::updateEye()
+{
+    const bool locked = m_revealMode == RevealNever || (m_revealMode == RevealOnlyNew && m_storedText);
+    if (locked && (m_eyeAction->isChecked() || echoMode() != QLineEdit::Password)) {
+        m_eyeAction->setChecked(false);
+        setEchoMode(QLineEdit::Password);
+        m_eyeAction->setIcon(QIcon(underMouse() || hasFocus() ? hideHoverIcon : hideNormalIcon));
+        retranslate();
+    }
+    m_eyeAction->setVisible(m_eyeVisible && !locked);
 }
 
 void PasswordLineEdit::applyEyeState(bool checked)
@@ -56,11 +113,13 @@ void PasswordLineEdit::applyEyeState(bool checked)
         setEchoMode(QLineEdit::Password);
         m_eyeAction->setIcon(QIcon(hideHoverIcon));
     }
+    retranslate();
 }
 
 void PasswordLineEdit::setEyeVisible(bool visible)
 {
-    m_eyeAction->setVisible(visible);
+    m_eyeVisible = visible;
+    updateEye();
 }
 
 void PasswordLineEdit::setWtStyle(WidgetStyle style)
@@ -105,8 +164,11 @@ bool PasswordLineEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
+        // Undo would bring a stored text back after the user has cleared it, with the eye shown again.
+        const bool history = m_revealMode == RevealOnlyNew
+            && (keyEvent->matches(QKeySequence::Undo) || keyEvent->matches(QKeySequence::Redo));
         if (keyEvent->matches(QKeySequence::Paste) || keyEvent->matches(QKeySequence::Copy)
-            || keyEvent->matches(QKeySequence::Cut)) {
+            || keyEvent->matches(QKeySequence::Cut) || history) {
             event->accept();
             return true;
         }

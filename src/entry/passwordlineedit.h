@@ -19,6 +19,21 @@ namespace ZCORVANEBASE {
 // it; a caller that wants the text hidden from the start calls setEchoMode(QLineEdit::Password) itself. The echo mode
 // changes afterwards only when the user triggers the eye.
 //
+// Stored passwords: setRevealMode() decides whether the eye may show the text at all.
+// - RevealAlways (the default): the eye is there as described above.
+// - RevealOnlyNew: while the text is one set from code (setText() with a non-empty text, typically a password the
+//   client stored), the eye is hidden, so nobody at the desk can read a password they did not type. Once the user
+//   has cleared the field (or code sets an empty text) the eye comes back for what is typed from then on. Typing
+//   onto a stored text does not bring it back: the field still holds the stored part.
+//   In this mode the undo and redo keys are refused, as undo would restore a cleared stored text with the eye shown.
+// - RevealNever: the eye is hidden for good.
+// Whenever the mode hides the eye, the field masks its text (password echo, eye unchecked), whatever echo mode it
+// had: a stored password must not stay readable because the field was showing a new one before. The eye that
+// comes back starts unchecked, showing the "hide_pwd" image. setEyeVisible(false) still hides the eye in every mode.
+//
+// Accessibility: the eye's action carries the text and tool tip "Show password" or "Hide password" (what a click
+// does), so screen readers name the button; both follow a runtime language switch.
+//
 // The four eye images (":/images/images/show_pwd_n.png", "show_pwd_h.png", "hide_pwd_n.png", "hide_pwd_h.png") are the
 // host application's: it registers them in its own resources.
 class ZCORVANEBASE_EXPORT PasswordLineEdit : public ZLineEdit
@@ -26,9 +41,19 @@ class ZCORVANEBASE_EXPORT PasswordLineEdit : public ZLineEdit
     Q_OBJECT
 
 public:
+    enum RevealMode
+    {
+        RevealAlways,
+        RevealOnlyNew,
+        RevealNever
+    };
+    Q_ENUM(RevealMode)
+
     explicit PasswordLineEdit(QWidget* parent = nullptr);
 
     void setEyeVisible(bool visible);
+    void setRevealMode(RevealMode mode);
+    RevealMode revealMode() const;
     // Normal and hover change the icon only while the field has no keyboard focus; active always changes it. Any
     // other value is ignored.
     void setWtStyle(WidgetStyle style);
@@ -38,13 +63,21 @@ protected:
     void leaveEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void init();
     void connectSignalsWithSlots();
+    void retranslate();
     void applyEyeState(bool checked);
+    void followText(const QString& text);
+    void updateEye();
 
     QAction* m_eyeAction;
+    RevealMode m_revealMode = RevealAlways;
+    bool m_eyeVisible = true; // as last given to setEyeVisible()
+    bool m_storedText = false; // the text was set from code and the user has not cleared it since
+    bool m_userEdit = false; // between textEdited() and the textChanged() of the same edit
 };
 
 } // namespace ZCORVANEBASE

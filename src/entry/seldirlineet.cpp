@@ -25,8 +25,23 @@ void SelDirLineEt::init()
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_folderAction->setIcon(QIcon(folderNormalIcon));
     addAction(m_folderAction, QLineEdit::TrailingPosition);
+    retranslate();
     connectSignalsWithSlots();
     installEventFilter(this);
+}
+
+void SelDirLineEt::retranslate()
+{
+    const QString text = tr("Choose a folder");
+    m_folderAction->setText(text);
+    m_folderAction->setToolTip(text);
+}
+
+void SelDirLineEt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZLineEdit::changeEvent(event);
 }
 
 void SelDirLineEt::connectSignalsWithSlots()

@@ -12,6 +12,9 @@ namespace ZCORVANEBASE {
 // reported through signalClicked() so that the caller can offer a folder chooser and write the result back with
 // setText(). The field itself does not check the text.
 //
+// The folder action is named "Choose a folder" (its text and the icon's tool tip, for screen readers too); the
+// name follows a runtime language switch.
+//
 // The highlighted icon stays while the pointer leaves a focused field and returns to normal when the focus goes, so
 // the field still looks active while the user types in it.
 class ZCORVANEBASE_EXPORT SelDirLineEt : public ZLineEdit
@@ -29,9 +32,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void init();
+    void retranslate();
     void connectSignalsWithSlots();
 
     QAction* m_folderAction;

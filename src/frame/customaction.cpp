@@ -1,6 +1,7 @@
 #include "frame/customaction.h"
 
 #include "frame/customactionwt_p.h"
+#include "frame/scaledpixmap_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -33,6 +34,7 @@ CustomAction::~CustomAction() = default;
 void CustomAction::updateText(const QString& text)
 {
     actionWt->textLabel->setText(text);
+    actionWt->setAccessibleName(text);
 }
 
 void CustomAction::addFlagImage(const QPixmap& image)
@@ -52,7 +54,8 @@ CustomActionWt::CustomActionWt(
 {
     setBackgroundColor(QColor(normalBackground));
     iconLabel->setFixedSize(16, 16);
-    iconLabel->setPixmap(QPixmap(iconPath1));
+    iconLabel->setPixmap(scaledPixmap(iconPath1, this));
+    setAccessibleName(text);
     textLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     textLabel->setStyleSheet(normalTextStyle);
     auto* layout = new QHBoxLayout(this);
@@ -68,7 +71,7 @@ void CustomActionWt::showLook(const char* background, bool hover, const QString&
 {
     setBackgroundColor(QColor(background));
     textLabel->setStyleSheet(hover ? hoverTextStyle : normalTextStyle);
-    iconLabel->setPixmap(QPixmap(icon));
+    iconLabel->setPixmap(scaledPixmap(icon, this));
 }
 
 void CustomActionWt::enterEvent(QEvent* event)
@@ -100,7 +103,9 @@ void CustomActionWt::paintEvent(QPaintEvent* event)
     if (flagImage.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(width() - flagImage.width() - 10, (height() - flagImage.height()) / 2, flagImage);
+    // At its logical size: a flag loaded for a high-DPI screen carries its device pixel ratio.
+    const QSize size = logicalSize(flagImage);
+    painter.drawPixmap(width() - size.width() - 10, (height() - size.height()) / 2, flagImage);
 }
 
 } // namespace ZCORVANEBASE

@@ -13,6 +13,9 @@ class CustomActionWt;
 //
 // The three image paths: the first is the icon shown normally and while hovered, the second the icon shown after
 // the pointer has left the entry (for example a dimmed variant); the third is kept for the host and not shown.
+// The icons are loaded for the pixel ratio of the screen (the "@2x" file next to the image on a high-DPI screen),
+// and a flag image is drawn at its logical size, so a flag made for a high-DPI screen keeps its place. The entry
+// widget is named with the entry's text for screen readers.
 // Clicks arrive as the entry widget's delayed signalWtClicked() (QWidgetAction::defaultWidget()); the action
 // itself connects nothing to it.
 class ZCORVANEBASE_EXPORT CustomAction : public QWidgetAction

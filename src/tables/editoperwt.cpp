@@ -27,7 +27,23 @@ void EditOperWt::init()
 {
     ui->deleteBt->setProperty("DeleteBtn", true);
     ui->editBt->setProperty("EditBtn", true);
+    retranslate();
     connectSignalsWithSlots();
+}
+
+void EditOperWt::retranslate()
+{
+    ui->retranslateUi(this);
+    // The icon-only buttons are named as their tool tips say.
+    ui->editBt->setAccessibleName(ui->editBt->toolTip());
+    ui->deleteBt->setAccessibleName(ui->deleteBt->toolTip());
+}
+
+void EditOperWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    TableOperWt::changeEvent(event);
 }
 
 void EditOperWt::connectSignalsWithSlots()

@@ -11,7 +11,8 @@ class EditOperWt;
 // the key of their row when clicked. The key is read at click time, so a later setKey changes what the next click
 // reports. The button icons come from the application's style sheet, which selects the buttons by the properties
 // "EditBtn" and "DeleteBtn" (the library ships matching images under ":/images/images/table_edit_*" and
-// ":/images/images/table_delete_*" for it).
+// ":/images/images/table_delete_*" for it). Screen readers name the buttons with their tool tips ("Edit",
+// "Delete"); both follow a runtime language switch.
 class ZCORVANEBASE_EXPORT EditOperWt : public TableOperWt
 {
     Q_OBJECT
@@ -28,12 +29,16 @@ signals:
     void signalEditBtClicked(const QString& key);
     void signalDeleteBtClicked(const QString& key);
 
+protected:
+    void changeEvent(QEvent* event) override;
+
 private slots:
     void slotEditBtClicked();
     void slotDeleteBtClicked();
 
 private:
     void init();
+    void retranslate();
     void connectSignalsWithSlots();
 
     Ui::EditOperWt* ui;

@@ -58,6 +58,30 @@ void PageEditWt::initUI()
     ui->prebtn->setProperty("page_pre_bt", true);
     ui->nextbtn->setProperty("page_next_bt", true);
     ui->bottombtn->setProperty("page_last_bt", true);
+    retranslate();
+}
+
+void PageEditWt::retranslate()
+{
+    ui->retranslateUi(this);
+    // What the form set up is the state at construction; show the current one again.
+    showPageNumbers();
+    ui->labelnum->setText(QString::number(totalCnt));
+    const QList<QPair<QPushButton*, QString>> buttons { { ui->headbtn, tr("First page") },
+        { ui->prebtn, tr("Previous page") }, { ui->nextbtn, tr("Next page") }, { ui->bottombtn, tr("Last page") } };
+    for (const auto& button : buttons) {
+        button.first->setAccessibleName(button.second);
+        button.first->setToolTip(button.second);
+    }
+    ui->pagelineEdit->setAccessibleName(tr("Page to jump to"));
+    ui->eachNumcomboBox->setAccessibleName(tr("Records per page"));
+}
+
+void PageEditWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZWidget::changeEvent(event);
 }
 
 void PageEditWt::updateTotalCnt(int total)

@@ -24,6 +24,9 @@ class PageEditWt;
 //   library ships matching images under ":/images/images/page_*" for it).
 // - A page-size box whose current text is not a positive number (for instance while a caller refills it) changes
 //   nothing: the page size stays, no signal is emitted, and updateTotalCnt keeps everything on one page.
+// - The four page buttons, the jump field and the page-size box are named for screen readers ("First page", ...,
+//   "Page to jump to", "Records per page"); the buttons carry the same texts as tool tips. All texts follow a
+//   runtime language switch, the numbers shown stay.
 class ZCORVANEBASE_EXPORT PageEditWt : public ZWidget
 {
     Q_OBJECT
@@ -44,6 +47,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotGotoBtClicked();
@@ -57,6 +61,7 @@ private slots:
 private:
     void init();
     void initUI();
+    void retranslate();
     void connectSignalsWithSlots();
     void pageIndexChanged(int page);
     void showPageNumbers();

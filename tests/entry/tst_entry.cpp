@@ -1,8 +1,12 @@
 #include "entry/ipeditwt.h"
 #include "entry/passwordlineedit.h"
+#include "entry/passwordstrengthbar.h"
 #include "entry/seldirlineet.h"
+#include "zcbtest.h"
 
+#include <QAction>
 #include <QClipboard>
+#include <QRandomGenerator>
 #include <QToolButton>
 #include <QtTest>
 
@@ -24,6 +28,12 @@ class tst_Entry : public QObject
     Q_OBJECT
 
 private slots:
+    void initTestCase()
+    {
+        ZcbTest::installFakeWorker()->weakPasswords
+            = QStringList { QStringLiteral("password1"), QStringLiteral("qwerty") };
+    }
+
     void strength_data()
     {
         QTest::addColumn<int>("grade");
@@ -44,8 +54,205 @@ private slots:
     {
         QFETCH(QStringList, passwords);
         QFETCH(int, grade);
-        for (const QString& pwd : passwords)
+        for (const QString& pwd : passwords) {
             QVERIFY2(checkPwdStrength(pwd) == grade, qPrintable(pwd));
+            QVERIFY2(checkPwdStrengthDetailed(pwd, { pwd }).strength == grade, qPrintable(pwd)); // listed or not
+        }
+    }
+
+    // Hints by the first words of each, in order: short, listed, repeat "run", sequence "run", other, letter,
+    // upper, lower, digit, special. The weak list is { "password1", "qwerty" }.
+    void hints_data()
+    {
+        QTest::addColumn<QString>("pwd");
+        QTest::addColumn<QString>("hints");
+        const auto row
+            = [](const QString& pwd, const char* hints) { QTest::newRow(qPrintable(pwd)) << pwd << QString(hints); };
+        row("", "short letter digit special");
+        row("abc", "short upper digit special"); // three letters are no run yet
+        row("PASSWORD1", "listed lower special"); // the list ignores case
+        row("Password1", "listed"); // strong, but listed
+        row("Str0ng!Pw", "");
+        row("x1111B!y", "repeat:1111");
+        row("aAa1!BbB", ""); // repeats are case-sensitive
+        row("xaBcD1!y", "sequence:aBcD"); // letter runs ignore case
+        row("x9876A!b", "sequence:9876"); // falling runs count
+        row("12345678", "sequence:12345678 letter special");
+        row("abc9!XYZ", ""); // runs of three, and no run across a letter and a digit
+        row("Abc 12!@", "other"); // a space: weak whatever the mix
+        row("\u00c4bcdefgh", "sequence:bcdefgh other upper digit special");
+    }
+    void hints()
+    {
+        QFETCH(QString, pwd);
+        QFETCH(QString, hints);
+        const QStringList weak { QStringLiteral("password1"), QStringLiteral("qwerty") };
+        // Each hint by a code, with the run it quotes.
+        const QList<QPair<QString, QString>> codes { { "Use at least", "short" }, { "This password", "listed" },
+            { "Avoid repeating", "repeat" }, { "Avoid runs", "sequence" }, { "Use only", "other" },
+            { "Add a letter", "letter" }, { "Add an upper", "upper" }, { "Add a lower", "lower" },
+            { "Add a digit", "digit" }, { "Add a special", "special" } };
+        QStringList seen;
+        for (const QString& hint : checkPwdStrengthDetailed(pwd, weak).hints) {
+            seen << hint;
+            for (const auto& code : codes)
+                if (hint.startsWith(code.first))
+                    seen.last() = code.second + (hint.contains('"') ? ':' + hint.section('"', 1, 1) : QString());
+        }
+        QCOMPARE(seen.join(' '), hints);
+    }
+
+    // Random strings over every class (and characters of none): the detailed grade is checkPwdStrength()'s, and a
+    // password of 8 or more characters of the classes is told to add a class exactly when it is not strong.
+    void hintsAgreeWithGrade()
+    {
+        const QString alphabet
+            = QStringLiteral("aAbBzZ0189!/:@[`{~ \u00e4\uff11"); // a space, a non-ASCII letter and digit
+        QRandomGenerator random(20261205);
+        const QStringList classHints { "Add a letter.", "Add an upper-case letter.", "Add a lower-case letter.",
+            "Add a digit.", "Add a special character such as ! # or %." };
+        for (int i = 0; i < 3000; ++i) {
+            QString pwd;
+            for (int n = random.bounded(13); n > 0; --n)
+                pwd += alphabet.at(random.bounded(alphabet.size()));
+            const PwdStrengthDetails details = checkPwdStrengthDetailed(pwd, {});
+            QVERIFY2(details.strength == checkPwdStrength(pwd), qPrintable(pwd));
+            const bool addClass = std::any_of(details.hints.cbegin(), details.hints.cend(),
+                [&](const QString& hint) { return classHints.contains(hint); });
+            const bool clean = std::all_of(pwd.cbegin(), pwd.cend(),
+                [](QChar c) { return (c.unicode() > 0x20 && c.unicode() < 0x7f) || c.isDigit(); });
+            if (pwd.size() >= 8 && clean)
+                QVERIFY2(addClass == (details.strength != PwdStrong), qPrintable(pwd));
+        }
+    }
+
+    // Typing into a bound field: the grade, its signal, the colours of the three segments and the tool tip.
+    void strengthBar()
+    {
+        PasswordLineEdit edit;
+        PasswordStrengthBar bar;
+        QSignalSpy changed(&bar, &PasswordStrengthBar::signalStrengthChanged);
+        bar.resize(96, 6); // segments 30 wide, 3 apart
+        bar.setPasswordLineEdit(&edit);
+        const auto segments = [&bar] {
+            const QImage image = bar.grab().toImage();
+            QStringList colours;
+            for (int x : { 15, 48, 81 })
+                colours << image.pixelColor(x, 3).name();
+            return colours.join(' ');
+        };
+        QCOMPARE(segments(), "#26344a #26344a #26344a");
+        QTest::keyClicks(&edit, QStringLiteral("Qwerty"));
+        QCOMPARE(segments(), "#8d9bb0 #26344a #26344a");
+        // The host's list (set in initTestCase) holds "qwerty".
+        QCOMPARE(bar.toolTip().section('\n', 0, 2),
+            "Password strength: too short\nUse at least 8 characters.\nThis password is on the list of common "
+            "passwords.");
+        bar.setWeakPwdList({});
+        QVERIFY(!bar.toolTip().contains("common"));
+        QTest::keyClicks(&edit, QStringLiteral("12"));
+        QCOMPARE(segments(), "#00cf8b #00cf8b #00cf8b");
+        QCOMPARE(bar.toolTip(), QStringLiteral("Password strength: strong"));
+        edit.setText(QStringLiteral("abcd!@#$"));
+        QCOMPARE(segments(), "#e8a33d #e8a33d #26344a");
+        edit.setText(QStringLiteral("qwertyui"));
+        QCOMPARE(segments(), "#dc4d4d #26344a #26344a");
+        QCOMPARE(QList<QList<QVariant>>(changed), (QList<QList<QVariant>> { { -1, 2 }, { 2, 1 }, { 1, 0 } }));
+    }
+
+    // Steps: "set:x" is setText("x") from code, "type:x" typed keys, "clear" the user emptying the field with
+    // backspaces, "undo" the undo keys, "eye" a click on the eye, "A", "O", "N" the reveal modes, "hide"
+    // setEyeVisible(false). `states` has after each step: "e" while the eye shows, "-" while it is hidden; then "*"
+    // while the text is masked; after "undo" also the text.
+    void revealModes_data()
+    {
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("states");
+        const auto row = [](const char* name, const QString& steps, const QString& states) {
+            QTest::newRow(name) << steps << states;
+        };
+        // The default: code's text shows in normal echo and the eye stays.
+        row("always", "set:old type:x eye eye clear", "e e e e* e*");
+        row("only new, stored", "O set:old type:x eye clear type:new eye", "e -* -* -* e* e* e");
+        row("only new, typed", "O type:new eye set:", "e e e e");
+        row("only new, shown when stored", "type:new eye set:old O A", "e e e -* e*");
+        row("only new, code empties", "O set:old set: type:x", "e -* e* e*");
+        row("only new, no undo", "O set:old clear undo", "e -* e* e*''");
+        row("never", "N type:x set: A", "-* -* -* e*");
+        row("hidden eye stays hidden", "hide O set:old clear A", "- - -* -* -*");
+    }
+    void revealModes()
+    {
+        QFETCH(QString, steps);
+        PasswordLineEdit edit;
+        edit.show();
+        QVERIFY(QTest::qWaitForWindowActive(&edit));
+        auto* eye = edit.findChild<QToolButton*>();
+        QStringList seen;
+        for (const QString& step : steps.split(' ')) {
+            const QString arg = step.section(':', 1);
+            if (step.startsWith("set:"))
+                edit.setText(arg);
+            else if (step.startsWith("type:"))
+                QTest::keyClicks(&edit, arg);
+            else if (step == "clear")
+                while (!edit.text().isEmpty())
+                    QTest::keyClick(&edit, Qt::Key_Backspace);
+            else if (step == "eye")
+                QTest::mouseClick(eye, Qt::LeftButton);
+            else if (step == "undo")
+                QTest::keySequence(&edit, QKeySequence::Undo);
+            else if (step == "hide")
+                edit.setEyeVisible(false);
+            else
+                edit.setRevealMode(PasswordLineEdit::RevealMode(QStringLiteral("AON").indexOf(step)));
+            seen << QString(eye->isVisible() ? "e" : "-") + (edit.echoMode() == QLineEdit::Password ? "*" : "");
+            if (step == "undo")
+                seen.last() += "'" + edit.text() + "'";
+        }
+        QTEST(seen.join(' '), "states");
+    }
+
+    // With the defaults the field looks as a line edit with the eye image as its trailing action always did.
+    void defaultLook()
+    {
+        PasswordLineEdit edit;
+        ZLineEdit reference;
+        reference.setContextMenuPolicy(Qt::NoContextMenu);
+        auto* action = new QAction(QIcon(QStringLiteral(":/images/images/hide_pwd_n.png")), QString(), &reference);
+        reference.addAction(action, QLineEdit::TrailingPosition);
+        for (QLineEdit* field : { static_cast<QLineEdit*>(&edit), static_cast<QLineEdit*>(&reference) }) {
+            field->resize(200, 28);
+            field->setText(QStringLiteral("Secret1!"));
+        }
+        QCOMPARE(edit.grab().toImage(), reference.grab().toImage());
+    }
+
+    // Texts and accessible names follow a language switch made while the widgets live.
+    void languageSwitch()
+    {
+        PasswordLineEdit pwd;
+        SelDirLineEt dir;
+        IpEditWt ip;
+        PasswordStrengthBar bar;
+        bar.setPasswordLineEdit(&pwd);
+        pwd.setText(QStringLiteral("abc"));
+        const auto texts = [&] {
+            return QStringList { pwd.actions().first()->text(), dir.actions().first()->toolTip(),
+                ip.findChild<QLineEdit*>(QStringLiteral("lineEdit3"))->accessibleName(), bar.accessibleName(),
+                bar.toolTip().section('\n', 0, 1) };
+        };
+        const QStringList english = texts();
+        QCOMPARE(english,
+            QStringList({ "Show password", "Choose a folder", "IP address, field 3 of 4", "Password strength",
+                "Password strength: too short\nUse at least 8 characters." }));
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+        const QStringList chinese = texts();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(chinese,
+            QStringList({ "显示密码", "选择文件夹", "IP 地址，第 3 段，共 4 段", "密码强度",
+                "密码强度：太短\n请至少使用 8 个字符。" }));
+        QCOMPARE(texts(), english);
     }
 
     void typingAndMenu()

@@ -95,8 +95,10 @@ void tst_CustomAction::flagImagePosition_data()
     QTest::addColumn<QSize>("flagSize");
     QTest::addColumn<int>("entryWidth");
     QTest::addColumn<QPoint>("topLeft");
-    QTest::newRow("12x8 on 134") << QSize(12, 8) << 134 << QPoint(112, 8);
-    QTest::newRow("20x9 on 200") << QSize(20, 9) << 200 << QPoint(170, 7); // (24 - 9) / 2 = 7
+    QTest::addColumn<int>("ratio"); // the flag's device pixel ratio
+    QTest::newRow("12x8 on 134") << QSize(12, 8) << 134 << QPoint(112, 8) << 1;
+    QTest::newRow("20x9 on 200") << QSize(20, 9) << 200 << QPoint(170, 7) << 1; // (24 - 9) / 2 = 7
+    QTest::newRow("12x8 made for ratio 2") << QSize(12, 8) << 134 << QPoint(112, 8) << 2; // placed by logical size
 }
 
 void tst_CustomAction::flagImagePosition()
@@ -104,9 +106,11 @@ void tst_CustomAction::flagImagePosition()
     QFETCH(QSize, flagSize);
     QFETCH(int, entryWidth);
     QFETCH(QPoint, topLeft);
+    QFETCH(int, ratio);
     QWidget owner;
     CustomAction action(&owner, QString(), icon(1), icon(2), QString());
-    QPixmap flag(flagSize);
+    QPixmap flag(flagSize * ratio);
+    flag.setDevicePixelRatio(ratio);
     flag.fill(Qt::red);
     action.addFlagImage(flag);
     QWidget* entry = action.defaultWidget();

@@ -65,6 +65,9 @@ void tst_Resources::ownImages()
     const QImage image(path);
     QVERIFY2(!image.isNull(), qPrintable(path));
     QCOMPARE(image.size(), size);
+    // Beside each picture its drawing for high-DPI screens, found by QIcon and scaledPixmap() by its name.
+    if (path.endsWith(QLatin1String(".png")))
+        QCOMPARE(QImage(path.chopped(4) + QLatin1String("@2x.png")).size(), size * 2);
 }
 
 void tst_Resources::waitingAnimationLoops()

@@ -1,3 +1,4 @@
+#include "tables/editoperwt.h"
 #include "tables/pageeditwt.h"
 #include "words.h"
 #include "zcbtest.h"
@@ -6,6 +7,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPushButton>
 #include <QtTest>
 
@@ -37,6 +39,19 @@ struct Strip
         log.clear();
     }
 };
+
+// The largest difference of a colour channel between two images of the same size.
+static int maxDifference(const QImage& a, const QImage& b)
+{
+    int most = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x) {
+            const QRgb p = a.pixel(x, y);
+            const QRgb q = b.pixel(x, y);
+            most = std::max({ most, qAbs(qRed(p) - qRed(q)), qAbs(qGreen(p) - qGreen(q)), qAbs(qBlue(p) - qBlue(q)) });
+        }
+    return most;
+}
 
 class tst_PageEditWt : public QObject
 {
@@ -151,6 +166,80 @@ private slots:
         s.box->clear();
         QCOMPARE(s.bar.getCurPageIndex(), 2);
         QCOMPARE(s.log, words("size(100) goto(2,100)"));
+    }
+
+    // The texts of the strip and of an operation cell follow a language switch made while they live; the numbers
+    // shown stay. Each row: the widget's object name, then the text, the accessible name or the tool tip.
+    void languageSwitch()
+    {
+        Strip s(230);
+        s.goTo(3);
+        EditOperWt cell(QStringLiteral("dev1"));
+        const auto texts = [&] {
+            QStringList seen;
+            for (const char* name : { "eachlabel", "labelnum", "numrecordlabel", "jumplabel" })
+                seen << s.bar.findChild<QLabel*>(name)->text();
+            for (const char* name : { "headbtn", "prebtn", "nextbtn", "bottombtn" })
+                seen << s.bar.findChild<QPushButton*>(name)->accessibleName();
+            seen << s.bar.findChild<QPushButton*>("gotobtn")->text() << s.jump->accessibleName()
+                 << s.box->accessibleName() << s.box->currentText();
+            for (const char* name : { "editBt", "deleteBt" }) {
+                auto* button = cell.findChild<QPushButton*>(name);
+                seen << button->toolTip() + '|' + button->accessibleName();
+            }
+            return seen.join(',');
+        };
+        const QString english = texts();
+        const QImage look = s.bar.grab().toImage();
+        QCOMPARE(english,
+            "Page,230,3/5,Jump to,First page,Previous page,Next page,Last page,Go to,Page to jump to,Records per "
+            "page,50,Edit|Edit,Delete|Delete");
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+        const QString chinese = texts();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(
+            chinese, "每页显示,230,3/5,跳转,首页,上一页,下一页,末页,前往,跳转页码,每页记录数,50,编辑|编辑,删除|删除");
+        QCOMPARE(texts(), english);
+        QCOMPARE(s.bar.grab().toImage(), look); // the round trip restores every pixel
+        QCOMPARE(s.log, QStringList()); // retranslating asks the host for nothing
+    }
+
+    // On a screen of device pixel ratio 2 (this test runs with QT_SCALE_FACTOR=2) the paging buttons show the
+    // "@2x" images the library ships, pixel for pixel at the doubled positions, not the small ones enlarged.
+    void highDpiImages()
+    {
+        if (qApp->devicePixelRatio() < 2)
+            QSKIP("needs the high-DPI screen CTest gives it (QT_SCALE_FACTOR=2)");
+        QCoreApplication::setAttribute(Qt::AA_UseHighDpiPixmaps); // as a high-DPI host sets it
+        const QStringList images { "page_first", "page_pre", "page_next", "page_last" };
+        const QStringList names { "headbtn", "prebtn", "nextbtn", "bottombtn" };
+        PageEditWt bar;
+        QString sheet;
+        for (int i = 0; i < images.size(); ++i)
+            sheet += QStringLiteral("QPushButton#%1 { border: 0px; padding: 0px; min-height: 0px; background: "
+                                    "transparent; image: url(:/images/images/%2_n.png); }")
+                         .arg(names.at(i), images.at(i));
+        bar.setStyleSheet(sheet);
+        bar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&bar));
+        QImage rendered(bar.size() * 2, QImage::Format_ARGB32);
+        rendered.setDevicePixelRatio(2);
+        bar.render(&rendered);
+        rendered.setDevicePixelRatio(1);
+        for (int i = 0; i < images.size(); ++i) {
+            const QPoint origin = bar.findChild<QPushButton*>(names.at(i))->mapTo(&bar, QPoint(0, 0)) * 2;
+            QImage expected(32, 32, QImage::Format_ARGB32);
+            expected.fill(QColor(QStringLiteral("#141f30"))); // the strip's background under the transparent button
+            QImage enlarged = expected;
+            QImage doubled(":/images/images/" + images.at(i) + "_n@2x.png");
+            doubled.setDevicePixelRatio(1); // the reader gives an "@2x" file ratio 2: compare device pixels
+            QPainter(&expected).drawImage(0, 0, doubled);
+            QPainter(&enlarged).drawImage(QRect(0, 0, 32, 32), QImage(":/images/images/" + images.at(i) + "_n.png"));
+            // Blending rounds edge pixels by 1.
+            const QImage shown = rendered.copy(QRect(origin, QSize(32, 32)));
+            QVERIFY2(maxDifference(shown, expected) <= 2, qPrintable(images.at(i)));
+            QVERIFY(maxDifference(shown, enlarged) > 2);
+        }
     }
 };
 

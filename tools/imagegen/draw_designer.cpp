@@ -244,6 +244,20 @@ QImage passwordIcon()
     return i.take();
 }
 
+// Three graded segments under a field.
+QImage strengthBarIcon()
+{
+    Icon i;
+    i.box(QRectF(0, 4, 21, 8), fieldColor);
+    i.p.setPen(Qt::NoPen);
+    const QColor grades[] = { QColor("#dc4d4d"), QColor("#e8a33d"), QColor("#00cf8b") };
+    for (int k = 0; k < 3; ++k) {
+        i.p.setBrush(grades[k]);
+        i.p.drawRect(QRectF(0.5 + k * 7, 14.5, 6, 3));
+    }
+    return i.take();
+}
+
 QImage selDirIcon()
 {
     Icon i;
@@ -341,6 +355,7 @@ void drawDesigner(ImageSink& sink)
         { "timespacelineet", timeSpaceIcon() },
         { "ipeditwt", ipEditIcon() },
         { "passwordlineedit", passwordIcon() },
+        { "passwordstrengthbar", strengthBarIcon() },
         { "seldirlineet", selDirIcon() },
         { "ztablewidget", tableIcon(false) },
         { "tablewidget", tableIcon(true) },

@@ -208,18 +208,38 @@ private:
         return box;
     }
 
+    // The dictionary's texts, shown again after a language switch (the library retranslates the dictionary before
+    // the widgets hear of the change).
     QWidget* dictionary()
     {
         QGroupBox* box = group(QStringLiteral("Dictionary texts in the client language"));
         auto* form = new QFormLayout(box);
-        const DictDef& dict = DictDef::_instance();
-        form->addRow(QStringLiteral("msgInfo"), new QLabel(dict.msgInfo, box));
-        form->addRow(QStringLiteral("msgWarning"), new QLabel(dict.msgWarning, box));
-        form->addRow(QStringLiteral("errQueryNone"), new QLabel(dict.errQueryNone, box));
-        form->addRow(QStringLiteral("errDbError"), new QLabel(dict.errDbError, box));
-        form->addRow(QStringLiteral("errCorvane"), new QLabel(dict.errCorvane, box));
+        for (const char* name : { "msgInfo", "msgWarning", "errQueryNone", "errDbError", "errCorvane" }) {
+            auto* label = new ZLabel(box);
+            label->setObjectName(QLatin1String(name));
+            form->addRow(QLatin1String(name), label);
+            dictLabels << label;
+        }
+        showDictionary();
         return box;
     }
+
+    void showDictionary()
+    {
+        const DictDef& dict = DictDef::_instance();
+        const QStringList texts { dict.msgInfo, dict.msgWarning, dict.errQueryNone, dict.errDbError, dict.errCorvane };
+        for (int i = 0; i < dictLabels.size(); ++i)
+            dictLabels.at(i)->setText(texts.at(i));
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::LanguageChange)
+            showDictionary();
+        GalleryPageWidget::changeEvent(event);
+    }
+
+    QList<ZLabel*> dictLabels;
 };
 
 GalleryPageRegistrar controlsPage(QStringLiteral("controls"), 10, QStringLiteral("Controls"),

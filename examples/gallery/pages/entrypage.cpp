@@ -1,5 +1,6 @@
-// The entry page: the IPv4 editor with the address it parses, the password field with its grade and whether the
-// text is on the host's weak-password list, and the directory field that opens a folder chooser.
+// The entry page: the IPv4 editor with the address it parses, the password field with its grade, its strength bar
+// and hints, whether the text is on the host's weak-password list and the reveal modes for stored passwords, and
+// the directory field that opens a folder chooser.
 
 #include "gallerypage.h"
 #include "gallerypagewidget.h"
@@ -9,11 +10,13 @@
 #endif
 #include "entry/ipeditwt.h"
 #include "entry/passwordlineedit.h"
+#include "entry/passwordstrengthbar.h"
 #include "entry/pwdstrength.h"
 #include "entry/seldirlineet.h"
 #include "frame/corvanebaseinit.h"
 #include "frame/zcheckbox.h"
 
+#include <QComboBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QFormLayout>
@@ -143,10 +146,40 @@ private:
         eyeVisible->setChecked(true);
         connect(eyeVisible, &QCheckBox::toggled, password, &PasswordLineEdit::setEyeVisible);
 
+        // The bar follows the field; its weak list is the host's (the tool tip shows the grade and the hints).
+        strengthBar = new PasswordStrengthBar(box);
+        strengthBar->setObjectName(QStringLiteral("galleryPwdStrengthBar"));
+        strengthBar->setPasswordLineEdit(password);
+        hints = new QLabel(box);
+        hints->setObjectName(QStringLiteral("galleryPwdHints"));
+        hints->setWordWrap(true);
+
+        // A stored password: with RevealOnlyNew the eye goes while the stored text is there and comes back once
+        // the field is emptied; with RevealNever it never shows.
+        auto* reveal = new QComboBox(box);
+        reveal->setObjectName(QStringLiteral("galleryRevealMode"));
+        reveal->addItems({ QStringLiteral("RevealAlways (default)"), QStringLiteral("RevealOnlyNew"),
+            QStringLiteral("RevealNever") });
+        connect(reveal, QOverload<int>::of(&QComboBox::currentIndexChanged), this, [this](int index) {
+            password->setRevealMode(PasswordLineEdit::RevealMode(index));
+            note(QStringLiteral("setRevealMode(%1)").arg(index));
+        });
+        auto* stored = new QPushButton(QStringLiteral("Load a stored password"), box);
+        stored->setObjectName(QStringLiteral("galleryStoredPwd"));
+        stored->setToolTip(QStringLiteral("setText() from code, as a client filling in a remembered password"));
+        connect(stored, &QPushButton::clicked, this, [this] {
+            password->setText(QStringLiteral("Remembered#42"));
+            note(QStringLiteral("setText(stored password)"));
+        });
+
         form->addRow(QStringLiteral("Password:"), password);
+        form->addRow(QStringLiteral("Strength:"), strengthBar);
         form->addRow(QStringLiteral("Grade:"), grade);
+        form->addRow(QStringLiteral("Hints:"), hints);
         form->addRow(QStringLiteral("Weak list:"), listed);
         form->addRow(QString(), eyeVisible);
+        form->addRow(QStringLiteral("Reveal mode:"), reveal);
+        form->addRow(QString(), stored);
         form->addRow(new QLabel(
             QStringLiteral("The host's weak-password list holds %1 entries.").arg(weakPasswords.size()), box));
 
@@ -163,10 +196,22 @@ private:
         grade->setProperty("grade", int(strength));
         grade->style()->unpolish(grade);
         grade->style()->polish(grade);
+        const QStringList advice = strengthBar->hints();
+        hints->setText(advice.isEmpty() ? QStringLiteral("none") : advice.join(QLatin1Char('\n')));
         const bool onList = !text.isEmpty() && weakPasswords.contains(text, Qt::CaseInsensitive);
         listed->setText(text.isEmpty() ? QStringLiteral("-")
                 : onList               ? QStringLiteral("on the list: choose another password")
                                        : QStringLiteral("not on the list"));
+    }
+
+    void changeEvent(QEvent* event) override
+    {
+        // The page may hear of a language switch before the bar: grade again, so the hints shown are translated.
+        if (event->type() == QEvent::LanguageChange && strengthBar) {
+            strengthBar->setPassword(password->text());
+            showPassword();
+        }
+        GalleryPageWidget::changeEvent(event);
     }
 
     QWidget* directoryGroup()
@@ -208,7 +253,7 @@ private:
     {
         ipEdit->setText(QStringLiteral("192.168.1.10"));
         showAddress();
-        password->setText(QStringLiteral("Corvane#2026"));
+        password->setText(QStringLiteral("corvane2345")); // medium, with hints to show
         directory->setText(QStringLiteral("/home/operator/Videos/exports/north-gate"));
         note(QStringLiteral("setText(\"192.168.1.10\") -> %1").arg(ipEdit->text()));
     }
@@ -222,6 +267,8 @@ private:
     PasswordLineEdit* password = nullptr;
     QLabel* grade = nullptr;
     QLabel* listed = nullptr;
+    PasswordStrengthBar* strengthBar = nullptr;
+    QLabel* hints = nullptr;
     SelDirLineEt* directory = nullptr;
 };
 

@@ -38,5 +38,29 @@
         <source>Goto</source>
         <translation>Go to</translation>
     </message>
+    <message>
+        <source>First page</source>
+        <translation>First page</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>Last page</translation>
+    </message>
+    <message>
+        <source>Page to jump to</source>
+        <translation>Page to jump to</translation>
+    </message>
+    <message>
+        <source>Records per page</source>
+        <translation>Records per page</translation>
+    </message>
 </context>
 </TS>

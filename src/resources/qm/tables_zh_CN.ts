@@ -38,5 +38,29 @@
         <source>Goto</source>
         <translation>前往</translation>
     </message>
+    <message>
+        <source>First page</source>
+        <translation>首页</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>上一页</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>下一页</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>末页</translation>
+    </message>
+    <message>
+        <source>Page to jump to</source>
+        <translation>跳转页码</translation>
+    </message>
+    <message>
+        <source>Records per page</source>
+        <translation>每页记录数</translation>
+    </message>
 </context>
 </TS>

@@ -38,5 +38,29 @@
         <source>Goto</source>
         <translation>前往</translation>
     </message>
+    <message>
+        <source>First page</source>
+        <translation>首頁</translation>
+    </message>
+    <message>
+        <source>Previous page</source>
+        <translation>上一頁</translation>
+    </message>
+    <message>
+        <source>Next page</source>
+        <translation>下一頁</translation>
+    </message>
+    <message>
+        <source>Last page</source>
+        <translation>末頁</translation>
+    </message>
+    <message>
+        <source>Page to jump to</source>
+        <translation>跳轉頁碼</translation>
+    </message>
+    <message>
+        <source>Records per page</source>
+        <translation>每頁記錄數</translation>
+    </message>
 </context>
 </TS>
