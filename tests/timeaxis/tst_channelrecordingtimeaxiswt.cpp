@@ -18,12 +18,13 @@ namespace {
 const QString channel = QStringLiteral("dev7_3");
 const QString key = QStringLiteral("search-1");
 constexpr int location = 2;
-const QDateTime dayBegin(at(0, 0).date(), QTime(0, 0), Qt::UTC);
 
-// "hh:mm[:ss]" on the test day; empty is no date-time at all.
+// "hh:mm[:ss]" on the test day; empty or "-" is no date-time at all.
 QDateTime t(const QString& text)
 {
-    return text.isEmpty() ? QDateTime() : at(text.left(2).toInt(), text.mid(3, 2).toInt(), text.mid(6, 2).toInt());
+    return text.isEmpty() || !text[0].isDigit()
+        ? QDateTime()
+        : at(text.left(2).toInt(), text.mid(3, 2).toInt(), text.mid(6, 2).toInt());
 }
 
 // "08:00-09:00 !10:00-11:00": recordings in the given order, "!" marks an alarm recording.
@@ -50,7 +51,7 @@ QStringList events(const QString& text)
 
 // A day of recordings as a recorder leaves them: continuous recording with gaps, short motion clips inside and
 // across it (overlapping, touching, shorter than a pixel or empty), and alarm recordings over both.
-Recordings generatedDay(quint32 seed, const QDateTime& day = dayBegin)
+Recordings generatedDay(quint32 seed, const QDateTime& day)
 {
     QRandomGenerator random(seed);
     Recordings recordings;
@@ -64,19 +65,24 @@ Recordings generatedDay(quint32 seed, const QDateTime& day = dayBegin)
     }
     return recordings;
 }
+
+RecordingSearchInfo search(const QDateTime& begin, const QDateTime& end = at(0, 0).addDays(1))
+{
+    return RecordingSearchInfo { channel, location, 0, 0, begin, end, QDateTime() };
+}
 }
 
-// A box of one row whose bar is 1440 pixels wide: one pixel is a minute of the whole day. Every signal of the box
-// lands in `events` in the oracle's notation.
+// A box of one row whose bar is `width` pixels wide (1440: one pixel is a minute of the whole day), with the plain
+// algorithm beside it. Every signal of the box lands in `events` in the oracle's notation.
 class OneRow
 {
 public:
-    OneRow()
+    explicit OneRow(int width = 1440)
         : box(1, true)
     {
         box.setChannelCheckBoxWidth(100);
         box.setMarginRight(10);
-        box.resize(10 + 100 + 6 + 1440 + 10, box.height());
+        box.resize(10 + 100 + 6 + width + 10, box.height());
         bar->setBeginTimeAndDegree(Degree24Hours, at(0, 0));
         QObject::connect(&box, &RecordingsTimeAxisBox::signalAppointPlaybackTime,
             [this](const QString& c, int i, int l, const QDateTime& d) { events << appointEvent(c, i, l, d); });
@@ -87,16 +93,24 @@ public:
         box.show();
         exposed = QTest::qWaitForWindowExposed(&box);
     }
-    static RecordingSearchInfo search(const QDateTime& begin, const QDateTime& end = at(0, 0).addDays(1))
+    // A search and its results, given to the box and to the plain algorithm; the signals of the start are kept.
+    void load(const Recordings& recordings, bool autoStart = false, const RecordingSearchInfo& info = search(at(0, 0)))
     {
-        return RecordingSearchInfo { channel, location, 0, 0, begin, end, QDateTime() };
-    }
-    // A search (from searchBegin to the end of the day) and its results; the signals of the start are kept.
-    void load(const Recordings& recordings, bool autoStart = false, const QDateTime& searchBegin = at(0, 0))
-    {
-        box.setRecordingSearchInfo(SearchStarted, key, search(searchBegin));
+        box.setRecordingSearchInfo(SearchStarted, key, info);
         events.clear();
         box.setChannelRecordingsTimeInfo(recordings, 0, key, true, autoStart);
+        oracle.searchInfo = info;
+        oracle.setRecordings(recordings, autoStart);
+    }
+    void seek(const QDateTime& datetime)
+    {
+        box.appointPlaybackTime(channel, location, datetime);
+        oracle.appointPlaybackTime(datetime);
+    }
+    void report(const QDateTime& datetime)
+    {
+        box.updatePlaybackTime(datetime, 0);
+        oracle.updatePlaybackTime(datetime);
     }
     void addMark(const QString& name, const QDateTime& datetime, const QString& channelId = channel, int result = 0)
     {
@@ -106,9 +120,11 @@ public:
     }
     ProgressCursorWt* cursor() const { return bar->findChild<ProgressCursorWt*>(); }
     QWidget* strip() const { return bar->findChild<QWidget*>(QStringLiteral("recordingsWt")); }
+    QImage grab() const { return strip()->grab().toImage().convertToFormat(QImage::Format_ARGB32); }
 
     RecordingsTimeAxisBox box;
     ChannelRecordingTimeAxisWt* bar = box.findChild<ChannelRecordingTimeAxisWt*>();
+    Bar oracle;
     QStringList events;
     bool exposed;
 };
@@ -148,7 +164,7 @@ private slots:
         QVERIFY(axis.exposed && axis.bar->width() == 1440);
         axis.load(parse(part[1]));
         axis.bar->setBeginTimeAndDegree(TimeAxisDegree(degree), begin);
-        const QImage image = axis.strip()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
+        const QImage image = axis.grab();
         const QImage plain = paintRecordings(parse(part[1]), begin, degree, 1440, image.height());
         for (const QString& pixel : part[2].split(' ')) {
             const QRgb colour = QColor(pixel[0] == 'b' ? "#24344c" : pixel[0] == 'g' ? "#00cf8b" : "#dc4d4d").rgb();
@@ -158,107 +174,77 @@ private slots:
         }
     }
 
-    void paintingMatchesPlainAlgorithm_data()
+    void matchesPlainAlgorithm_data()
     {
-        QTest::addColumn<quint32>("seed");
-        QTest::addColumn<int>("width");
-        QTest::newRow("1440 pixels") << 1u << 1440;
-        QTest::newRow("1427 pixels") << 2u << 1427;
-        QTest::newRow("777 pixels") << 3u << 777;
-    }
-
-    // 3,000 generated recordings on 40 views: each degree from midnight, then random begins across the day's edges.
-    void paintingMatchesPlainAlgorithm()
-    {
-        QFETCH(quint32, seed);
-        QFETCH(int, width);
-        const Recordings recordings = generatedDay(seed);
-        ChannelRecordingTimeAxisWt bar(false);
-        bar.resize(width, 21);
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        bar.setRecordingsTimeInfo(recordings, true, false);
-        QWidget* strip = bar.findChild<QWidget*>(QStringLiteral("recordingsWt"));
-        QRandomGenerator random(seed);
-        for (int view = 0; view < 40; ++view) {
-            const int degree = QList<int> { 24, 12, 6, 3, 1 }.at(view % 5);
-            const QDateTime begin = view < 5 ? dayBegin : dayBegin.addSecs(random.bounded(-7200, 86400));
-            bar.setBeginTimeAndDegree(TimeAxisDegree(degree), begin);
-            QVERIFY2(strip->grab().toImage().convertToFormat(QImage::Format_ARGB32)
-                    == paintRecordings(recordings, begin, degree, width, strip->height()),
-                qPrintable(QStringLiteral("degree %1 begin %2").arg(degree).arg(begin.toString(Qt::ISODate))));
-        }
-    }
-
-    void localTimeMatchesPlainAlgorithm_data()
-    {
+        QTest::addColumn<QByteArray>("zone"); // empty: the recordings are in UTC
         QTest::addColumn<QDate>("day");
         QTest::addColumn<int>("width");
-        QTest::newRow("clocks go forward, 1440 pixels") << QDate(2024, 3, 31) << 1440;
-        QTest::newRow("clocks go back, 1000 pixels") << QDate(2024, 10, 27) << 1000;
-        QTest::newRow("an ordinary day, 333 pixels") << QDate(2024, 3, 5) << 333;
+        QTest::addColumn<int>("stride"); // the most seconds the player moves on between two reports
+        const QByteArray utc, berlin("Europe/Berlin");
+        QTest::newRow("UTC, 1440 pixels") << utc << QDate(2024, 3, 5) << 1440 << 30;
+        QTest::newRow("UTC, 1427 pixels") << utc << QDate(2024, 3, 5) << 1427 << 300;
+        QTest::newRow("UTC, 777 pixels") << utc << QDate(2024, 3, 5) << 777 << 30;
+        QTest::newRow("clocks go forward, 1440 pixels") << berlin << QDate(2024, 3, 31) << 1440 << 300;
+        QTest::newRow("clocks go back, 1000 pixels") << berlin << QDate(2024, 10, 27) << 1000 << 300;
+        QTest::newRow("an ordinary day, 333 pixels") << berlin << QDate(2024, 3, 5) << 333 << 30;
     }
 
-    // Recordings in the local time of a zone with daylight saving, also on the days its clocks change: the strip's
-    // pixels, whole and as a repaint of a few columns leaves them, and the signals of a playback match the plain
-    // algorithm's, which converts every local time on its own.
-    void localTimeMatchesPlainAlgorithm()
+    // 3,000 generated recordings, also in the local time of a zone with daylight saving on the days its clocks change.
+    // The strip's pixels on 40 views (each degree from midnight, then from every half hour after it, then random
+    // begins across the day's edges), whole and as a repaint of a few columns leaves them; then a player driving the
+    // bar, seeking at random now and then, reporting late and following the bar's own seeks. Pixels and signals must
+    // be the plain algorithm's, which converts every local time on its own.
+    void matchesPlainAlgorithm()
     {
+        QFETCH(QByteArray, zone);
         QFETCH(QDate, day);
         QFETCH(int, width);
+        QFETCH(int, stride);
         const QByteArray previousZone = qgetenv("TZ");
-        qputenv("TZ", "Europe/Berlin");
+        if (!zone.isEmpty())
+            qputenv("TZ", zone);
         const auto restoreZone
             = qScopeGuard([&] { previousZone.isNull() ? qunsetenv("TZ") : qputenv("TZ", previousZone); });
-        const QDateTime midnight(day, QTime(0, 0));
+        const QDateTime midnight(day, QTime(0, 0), zone.isEmpty() ? Qt::UTC : Qt::LocalTime);
         const Recordings recordings = generatedDay(quint32(width), midnight);
         QRandomGenerator random { quint32(width) };
 
-        ChannelRecordingTimeAxisWt bar(false);
-        bar.resize(width, 21);
-        bar.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&bar));
-        bar.setRecordingsTimeInfo(recordings, true, false);
-        QWidget* strip = bar.findChild<QWidget*>(QStringLiteral("recordingsWt"));
-        for (int view = 0; view < 20; ++view) {
+        OneRow row(width);
+        QVERIFY(row.exposed);
+        row.bar->setRecordingsTimeInfo(recordings, true, false);
+        for (int view = 0; view < 40; ++view) {
             const int degree = QList<int> { 24, 12, 6, 3, 1 }.at(view % 5);
             const QDateTime begin
-                = midnight.addSecs(view < 5 ? view * 1800 : random.bounded(-7200, 86400)); // across 02:00-03:00 first
-            bar.setBeginTimeAndDegree(TimeAxisDegree(degree), begin);
-            const QImage plain = paintRecordings(recordings, begin, degree, width, strip->height());
+                = midnight.addSecs(view < 10 ? view / 5 * (view - 5) * 1800 : random.bounded(-7200, 86400));
+            row.bar->setBeginTimeAndDegree(TimeAxisDegree(degree), begin);
+            const QImage plain = paintRecordings(recordings, begin, degree, width, row.strip()->height());
             const QByteArray where = QStringLiteral("degree %1 begin %2").arg(degree).arg(begin.toString()).toUtf8();
-            QVERIFY2(strip->grab().toImage().convertToFormat(QImage::Format_ARGB32) == plain, where.constData());
-            const QRect columns(random.bounded(width - 40), 0, 40, strip->height());
-            QImage part(strip->size(), QImage::Format_ARGB32);
+            QVERIFY2(row.grab() == plain, where.constData());
+            const QRect columns(random.bounded(width - 40), 0, 40, plain.height());
+            QImage part(plain.size(), QImage::Format_ARGB32);
             part.fill(Qt::black);
-            strip->render(&part, columns.topLeft(), QRegion(columns));
+            row.strip()->render(&part, columns.topLeft(), QRegion(columns));
             QVERIFY2(part.copy(columns) == plain.copy(columns), where.constData());
             QCOMPARE(part.pixel(columns.right() + 1, 0), QColor(Qt::black).rgb());
         }
 
-        OneRow row;
-        Bar oracle;
-        oracle.searchInfo = RecordingSearchInfo { channel, location, 0, 0, midnight, midnight.addDays(1), QDateTime() };
-        row.box.setRecordingSearchInfo(SearchStarted, key, oracle.searchInfo);
-        row.events.clear();
-        row.box.setChannelRecordingsTimeInfo(recordings, 0, key, true, true);
-        oracle.setRecordings(recordings, true);
-        QDateTime player = midnight;
-        for (int step = 0; step < 600; ++step) {
-            if (random.bounded(50) == 0) {
-                const QDateTime target = midnight.addSecs(random.bounded(86400));
-                row.box.appointPlaybackTime(channel, location, target);
-                oracle.appointPlaybackTime(target);
-            } else {
-                player = player.addSecs(random.bounded(1, 300));
-                row.box.updatePlaybackTime(player, 0);
-                oracle.updatePlaybackTime(player);
+        row.load(recordings, true, search(midnight, midnight.addSecs(80000)));
+        QDateTime player = midnight, beforeSeek = midnight;
+        for (int step = 0; step < 2000; ++step) {
+            const int choice = random.bounded(100);
+            if (choice < 3) {
+                beforeSeek = player;
+                row.seek(midnight.addSecs(random.bounded(86400)));
+            } else { // now and then a late report of the position before the last seek, else the player moves on
+                row.report(
+                    choice < 8 ? beforeSeek.addSecs(random.bounded(-4, 5)) : player.addSecs(random.bounded(1, stride)));
             }
-            QCOMPARE(row.events, oracle.events);
+            QCOMPARE(row.events, row.oracle.events);
+            // The player follows the bar; after the end it starts again somewhere.
             player
                 = row.bar->hasPlaybackTime() ? row.bar->getPlaybackDatetime() : midnight.addSecs(random.bounded(86400));
         }
-        QVERIFY(row.events.filter("appoint").size() > 5);
+        QVERIFY(!row.events.filter("end").isEmpty() && row.events.filter("appoint").size() > 20);
     }
 
     void clickSeeks_data()
@@ -320,65 +306,21 @@ private slots:
     {
         QFETCH(QString, row);
         const QStringList part = row.split(';');
-        OneRow axis;
-        Bar oracle;
         const bool autoStart = part[0].startsWith('*');
-        oracle.searchInfo = OneRow::search(t(autoStart ? part[0].mid(1, 5) : "00:00"));
-        axis.load(parse(part[0].mid(autoStart ? 7 : 0)), autoStart, oracle.searchInfo.beginDatetime);
-        oracle.setRecordings(parse(part[0].mid(autoStart ? 7 : 0)), autoStart);
+        OneRow axis;
+        axis.load(parse(part[0].mid(autoStart ? 7 : 0)), autoStart, search(t(autoStart ? part[0].mid(1, 5) : "00:00")));
         for (const QString& step : part[1].split(' ', Qt::SkipEmptyParts)) {
-            if (step == "|") {
-                axis.events.clear();
-                oracle.events.clear();
-            } else if (step[0] == '@') {
-                axis.box.appointPlaybackTime(channel, location, t(step.mid(1)));
-                oracle.appointPlaybackTime(t(step.mid(1)));
-            } else {
-                axis.box.updatePlaybackTime(t(step == "-" ? "" : step), 0);
-                oracle.updatePlaybackTime(t(step == "-" ? "" : step));
-            }
+            if (step == "|")
+                axis.events = axis.oracle.events = QStringList();
+            else if (step[0] == '@')
+                axis.seek(t(step.mid(1)));
+            else
+                axis.report(t(step));
         }
         QCOMPARE(axis.events, events(part[2]));
         QCOMPARE(axis.cursor()->isVisible() ? axis.cursor()->getDatetime() : QDateTime(), t(part[3].trimmed()));
-        QCOMPARE(oracle.events, axis.events);
-        QCOMPARE(axis.bar->getPlaybackDatetime(), oracle.playbackDatetime);
-    }
-
-    // Drives a bar like a player would, seeking at random now and then, reporting late and following the bar's own
-    // seeks, and holds every signal to what the plain algorithm emits for the same calls.
-    void playbackMatchesPlainAlgorithm()
-    {
-        const Recordings recordings = generatedDay(7);
-        OneRow row;
-        Bar oracle;
-        oracle.searchInfo = OneRow::search(dayBegin, dayBegin.addSecs(80000));
-        row.box.setRecordingSearchInfo(SearchStarted, key, oracle.searchInfo);
-        row.events.clear();
-        row.box.setChannelRecordingsTimeInfo(recordings, 0, key, true, true);
-        oracle.setRecordings(recordings, true);
-        QRandomGenerator random(11);
-        QDateTime player = dayBegin;
-        QDateTime beforeSeek = dayBegin;
-        for (int step = 0; step < 4000; ++step) {
-            const int choice = random.bounded(100);
-            if (choice < 3) {
-                beforeSeek = player;
-                const QDateTime target = dayBegin.addSecs(random.bounded(86400));
-                row.box.appointPlaybackTime(channel, location, target);
-                oracle.appointPlaybackTime(target);
-            } else {
-                // Now and then a late report of the position before the last seek, else the player moves on.
-                const QDateTime report
-                    = choice < 8 ? beforeSeek.addSecs(random.bounded(-4, 5)) : player.addSecs(random.bounded(1, 30));
-                row.box.updatePlaybackTime(report, 0);
-                oracle.updatePlaybackTime(report);
-            }
-            QCOMPARE(row.events, oracle.events);
-            // The player follows the bar; after the end it starts again somewhere.
-            player
-                = row.bar->hasPlaybackTime() ? row.bar->getPlaybackDatetime() : dayBegin.addSecs(random.bounded(86400));
-        }
-        QVERIFY(!row.events.filter("end").isEmpty() && row.events.filter("appoint").size() > 20);
+        QCOMPARE(axis.oracle.events, axis.events);
+        QCOMPARE(axis.bar->getPlaybackDatetime(), axis.oracle.playbackDatetime);
     }
 
     void amendDateTimeRange_data()

@@ -26,6 +26,7 @@ public:
         connect(this, &TimeAxisWt::signalBatchAppointPlaybackTime,
             [this](const QDateTime& moment) { events << '=' + hms(moment); });
     }
+    bool exposed() { return show(), QTest::qWaitForWindowExposed(this); }
     QWidget* strip() { return findChild<QWidget*>(QStringLiteral("timeAxis")); }
     QStringList labels()
     {
@@ -49,8 +50,7 @@ private slots:
     void ticksAndLabelCentres()
     {
         Ruler ruler;
-        ruler.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+        QVERIFY(ruler.exposed());
         const QImage image = ruler.grab().toImage();
         auto isTick = [&](int x, int y) { return image.pixelColor(x, 32 - y) == QColor("#323e58"); };
         // The strip starts 3 pixels down and is 30 high; its base line (y 0 here) runs the whole width.
@@ -64,11 +64,9 @@ private slots:
         QVERIFY(!isTick(64, 4));
 
         // The host aligns the bars with the label centres it is told of.
-        QStringList reports;
-        connect(&ruler, &TimeAxisWt::signalMinTimePosX, [&](int x) { reports << QStringLiteral("min %1").arg(x); });
-        connect(&ruler, &TimeAxisWt::signalMaxTimePosX, [&](int x) { reports << QStringLiteral("max %1").arg(x); });
+        QSignalSpy min(&ruler, &TimeAxisWt::signalMinTimePosX), max(&ruler, &TimeAxisWt::signalMaxTimePosX);
         ruler.resize(1480 + 120, 33); // 10 more pixels per gap
-        QTRY_COMPARE(reports.mid(reports.size() - 2), (QStringList { "min 19", "max 1579" }));
+        QTRY_COMPARE(min.value(min.size() - 1) + max.value(max.size() - 1), (QVariantList { 19, 1579 }));
     }
 
     void pointer_data()
@@ -111,8 +109,7 @@ private slots:
         const QDateTime fixed = at(0, 0).addSecs(part[0].section(' ', 1).toInt() * 3600);
         const QString gesture = part[1];
         Ruler ruler;
-        ruler.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+        QVERIFY(ruler.exposed());
         ruler.updateTimeAxisDegreeAtFixedDatetime(TimeAxisDegree(degree), fixed);
         ruler.events.clear();
         if (gesture[0] == 'w') {
