@@ -23,16 +23,15 @@ static QString iconCode(const QLineEdit* edit)
     return QStringLiteral("?");
 }
 
+// The host's list of common passwords.
+static const QStringList weak { QStringLiteral("password1"), QStringLiteral("qwerty") };
+
 class tst_Entry : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        ZcbTest::installFakeWorker()->weakPasswords
-            = QStringList { QStringLiteral("password1"), QStringLiteral("qwerty") };
-    }
+    void initTestCase() { ZcbTest::installFakeWorker()->weakPasswords = weak; }
 
     void strength_data()
     {
@@ -61,7 +60,7 @@ private slots:
     }
 
     // Hints by the first words of each, in order: short, listed, repeat "run", sequence "run", other, letter,
-    // upper, lower, digit, special. The weak list is { "password1", "qwerty" }.
+    // upper, lower, digit, special.
     void hints_data()
     {
         QTest::addColumn<QString>("pwd");
@@ -86,7 +85,6 @@ private slots:
     {
         QFETCH(QString, pwd);
         QFETCH(QString, hints);
-        const QStringList weak { QStringLiteral("password1"), QStringLiteral("qwerty") };
         // Each hint by a code, with the run it quotes.
         const QList<QPair<QString, QString>> codes { { "Use at least", "short" }, { "This password", "listed" },
             { "Avoid repeating", "repeat" }, { "Avoid runs", "sequence" }, { "Use only", "other" },
