@@ -1,11 +1,36 @@
 #include "datetime/calendarmonthwidget_p.h"
 
+#include "datetime/calendarwt.h"
 #include "ui_calendarmonthwidget.h"
 
 #include <QEvent>
 #include <QLabel>
+#include <QPainter>
 
 namespace ZCORVANEBASE {
+
+namespace {
+// A day mark is a bar of this size under the day number; today's ring is one pixel wide.
+constexpr int markWidth = 12;
+constexpr int markHeight = 2;
+const char* const alarmMarkColor = "#dc4d4d";
+const char* const recordingMarkColor = "#00cf8b";
+const char* const todayRingColor = "#0f8bfd";
+const char* const todayRingOnSelectedColor = "#ebf3fa";
+} // namespace
+
+DayLabel::DayLabel(int index, CalendarMonthWidget* grid)
+    : QLabel(grid)
+    , index(index)
+    , grid(grid)
+{
+}
+
+void DayLabel::paintEvent(QPaintEvent* event)
+{
+    QLabel::paintEvent(event);
+    grid->paintDecoration(this, index);
+}
 
 CalendarMonthWidget::CalendarMonthWidget(QWidget* parent)
     : QWidget(parent)
@@ -35,7 +60,7 @@ void CalendarMonthWidget::init()
     outOfRangeText = QStringLiteral("color:#3c4658");
 
     for (int i = 0; i < cellCount; ++i) {
-        auto* label = new QLabel(this);
+        auto* label = new DayLabel(i, this);
         label->setObjectName(QStringLiteral("label_%1").arg(i + 1));
         label->setAlignment(Qt::AlignCenter);
         label->installEventFilter(this);
@@ -71,6 +96,8 @@ void CalendarMonthWidget::showMonth(int year, int month)
         cells[i].inMonth = cells[i].date.month() == month && cells[i].date.year() == year;
     }
     refreshCells();
+    if (!marks.isEmpty() || todayMarked)
+        describeMarks();
 }
 
 void CalendarMonthWidget::selectDate(const QDate& date)
@@ -123,6 +150,78 @@ void CalendarMonthWidget::refreshCells()
         cell.label->setText(QString::number(cell.date.day()));
         cell.label->setStyleSheet(
             normalBackground + (isInRange(cell.date) ? monthOrNeighbourText(cell) : outOfRangeText));
+    }
+}
+
+void CalendarMonthWidget::setDayMarks(const QMap<QDate, int>& newMarks)
+{
+    marks.clear();
+    // Only the known kinds are kept, so a mark of 0 or an unknown bit neither draws nor describes anything.
+    for (auto it = newMarks.cbegin(); it != newMarks.cend(); ++it) {
+        const int kinds = it.value() & (CalendarWt::DayMarkRecording | CalendarWt::DayMarkAlarmRecording);
+        if (it.key().isValid() && kinds)
+            marks.insert(it.key(), kinds);
+    }
+    describeMarks();
+    for (const DayCell& cell : cells)
+        cell.label->update();
+}
+
+void CalendarMonthWidget::setTodayMarked(bool marked)
+{
+    if (marked == todayMarked)
+        return;
+    todayMarked = marked;
+    describeMarks();
+    for (const DayCell& cell : cells)
+        cell.label->update();
+}
+
+void CalendarMonthWidget::describeMarks()
+{
+    const QDate today = QDate::currentDate();
+    for (const DayCell& cell : cells) {
+        QStringList parts;
+        if (todayMarked && cell.date == today)
+            parts << tr("Today");
+        const int kinds = marks.value(cell.date);
+        if (kinds & CalendarWt::DayMarkAlarmRecording)
+            parts << tr("Alarm recordings");
+        else if (kinds & CalendarWt::DayMarkRecording)
+            parts << tr("Recordings");
+        const QString description = parts.join(QStringLiteral(", "));
+        if (cell.label->accessibleDescription() != description)
+            cell.label->setAccessibleDescription(description);
+    }
+}
+
+void CalendarMonthWidget::paintDecoration(QLabel* label, int index) const
+{
+    const DayCell& cell = cells[index];
+    const int kinds = marks.value(cell.date);
+    const bool ring = todayMarked && cell.date == QDate::currentDate();
+    if (!kinds && !ring)
+        return;
+    QPainter painter(label);
+    const QRect area = label->rect();
+    if (kinds) {
+        // Under the digits, and inside the cell however small it is laid out.
+        const QFontMetrics metrics(label->font());
+        const int top = qMin((area.height() + metrics.ascent()) / 2 + 2, area.height() - markHeight - 1);
+        const QColor color(
+            QLatin1String(kinds & CalendarWt::DayMarkAlarmRecording ? alarmMarkColor : recordingMarkColor));
+        painter.fillRect(QRect((area.width() - markWidth) / 2, top, markWidth, markHeight), color);
+    }
+    if (ring) {
+        // On pixel centres, so the one-pixel stroke stays crisp where it runs straight.
+        const int diameter = qMax(4, qMin(area.width(), area.height()) - 2);
+        const QRectF circle(
+            (area.width() - diameter) / 2 + 0.5, (area.height() - diameter) / 2 + 0.5, diameter - 1, diameter - 1);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.setPen(
+            QPen(QColor(QLatin1String(index == selectedIndex ? todayRingOnSelectedColor : todayRingColor)), 1));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawEllipse(circle);
     }
 }
 

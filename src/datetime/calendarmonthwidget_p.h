@@ -3,12 +3,10 @@
 #include "frame/zcorvanebase_global.h"
 
 #include <QDate>
+#include <QLabel>
+#include <QMap>
 #include <QString>
 #include <QWidget>
-
-QT_BEGIN_NAMESPACE
-class QLabel;
-QT_END_NAMESPACE
 
 namespace ZCORVANEBASE {
 
@@ -22,6 +20,25 @@ struct DayCell
     QLabel* label = nullptr;
     QDate date;
     bool inMonth = false; // the date belongs to the month shown
+};
+
+class CalendarMonthWidget;
+
+// A day cell: a plain label that lets its grid draw the day's mark and today's ring over it. Without either it
+// paints exactly as a QLabel.
+class ZCORVANEBASE_PRIVATE_EXPORT DayLabel : public QLabel
+{
+    Q_OBJECT
+
+public:
+    DayLabel(int index, CalendarMonthWidget* grid);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    int index;
+    CalendarMonthWidget* grid;
 };
 
 // The six-week day grid of CalendarWt: 42 labels "label_1" ... "label_42", weeks starting on Sunday, days of the
@@ -45,6 +62,13 @@ public:
     void setDateRange(const QDate& start, const QDate& end);
     bool isInRange(const QDate& date) const;
     void refreshCells();
+    // Day marks (CalendarWt::DayMark bits) by date; they stay with their dates across month changes.
+    void setDayMarks(const QMap<QDate, int>& marks);
+    const QMap<QDate, int>& dayMarks() const { return marks; }
+    void setTodayMarked(bool marked);
+    bool isTodayMarked() const { return todayMarked; }
+    // The accessible descriptions of the marked cells, after a language change or new marks.
+    void describeMarks();
 
 signals:
     void signalDaySelected(const QDate& date);
@@ -53,7 +77,10 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    friend class DayLabel;
     void init();
+    // Draws the mark and today's ring of cell `index` on its label, after the label has drawn itself.
+    void paintDecoration(QLabel* label, int index) const;
     int cellIndex(const QDate& date) const;
     int cellIndex(const QObject* label) const;
     // The month text for days of the shown month, the neighbour text for the others.
@@ -70,6 +97,8 @@ private:
     QString outOfRangeText;
     QDate rangeStart;
     QDate rangeEnd;
+    QMap<QDate, int> marks;
+    bool todayMarked = false;
 };
 
 } // namespace ZCORVANEBASE

@@ -5,6 +5,8 @@
 #include "frame/hostaccess_p.h"
 #include "ui_calendarwt.h"
 
+#include <QEvent>
+
 namespace ZCORVANEBASE {
 
 CalendarWt::CalendarWt(QWidget* parent)
@@ -23,15 +25,7 @@ CalendarWt::~CalendarWt()
 
 void CalendarWt::init()
 {
-    ui->labweekSun->setText(tr("Sun"));
-    ui->labweekMon->setText(tr("Mon"));
-    ui->labweekTues->setText(tr("Tues"));
-    ui->labweekWed->setText(tr("Wed"));
-    ui->labweekThur->setText(tr("Thur"));
-    ui->labweekFri->setText(tr("Fri"));
-    ui->labweekSat->setText(tr("Sat"));
-
-    setUsingTime(true);
+    retranslate(); // the weekday names, the accessible names and the editor's format (with the time)
     setBackgroundColor(QColor(QStringLiteral("#0e1624")));
     connectSignalsWithSlots();
 }
@@ -56,11 +50,61 @@ void CalendarWt::initUI()
 void CalendarWt::connectSignalsWithSlots()
 {
     connect(ui->monthWidget, SIGNAL(signalDaySelected(QDate)), this, SLOT(slotCalendarChanged(QDate)));
+    connect(ui->monthWidget, SIGNAL(signalDaySelected(QDate)), this, SIGNAL(signalDayClicked(QDate)));
     connect(ui->dateTimeEdit, SIGNAL(dateTimeChanged(QDateTime)), this, SLOT(slotDateTimeChanged(QDateTime)));
     connect(ui->btnyearleft, SIGNAL(clicked()), this, SLOT(slotYearReduce()));
     connect(ui->btnyearright, SIGNAL(clicked()), this, SLOT(slotYearAdd()));
     connect(ui->btnmonthleft, SIGNAL(clicked()), this, SLOT(slotMonthReduce()));
     connect(ui->btnmonthright, SIGNAL(clicked()), this, SLOT(slotMonthAdd()));
+}
+
+// Everything the calendar shows in words; run again on a language switch. The form's texts come first, since
+// retranslateUi() resets the editor's display format, which setUsingTime() then sets again.
+void CalendarWt::retranslate()
+{
+    ui->retranslateUi(this);
+    ui->labweekSun->setText(tr("Sun"));
+    ui->labweekMon->setText(tr("Mon"));
+    ui->labweekTues->setText(tr("Tues"));
+    ui->labweekWed->setText(tr("Wed"));
+    ui->labweekThur->setText(tr("Thur"));
+    ui->labweekFri->setText(tr("Fri"));
+    ui->labweekSat->setText(tr("Sat"));
+    ui->btnyearleft->setAccessibleName(tr("Previous year"));
+    ui->btnyearright->setAccessibleName(tr("Next year"));
+    ui->btnmonthleft->setAccessibleName(tr("Previous month"));
+    ui->btnmonthright->setAccessibleName(tr("Next month"));
+    setUsingTime(m_usingTime);
+    if (m_labelMonth > 0)
+        ui->labmonth->setText(monthName(m_labelMonth));
+    ui->monthWidget->describeMarks();
+}
+
+void CalendarWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZWidget::changeEvent(event);
+}
+
+void CalendarWt::setDayMarks(const QMap<QDate, int>& marks)
+{
+    ui->monthWidget->setDayMarks(marks);
+}
+
+QMap<QDate, int> CalendarWt::dayMarks() const
+{
+    return ui->monthWidget->dayMarks();
+}
+
+void CalendarWt::setTodayMarked(bool marked)
+{
+    ui->monthWidget->setTodayMarked(marked);
+}
+
+bool CalendarWt::isTodayMarked() const
+{
+    return ui->monthWidget->isTodayMarked();
 }
 
 void CalendarWt::setTitle(const QString& title)
@@ -94,12 +138,37 @@ void CalendarWt::setInitDateTime(const QDateTime& dt)
     updateYearAndMonthLabel(ui->dateTimeEdit->dateTime());
 }
 
+// The sections a date-time editor shows for `format`; none when the editor refuses it. A separate editor: a format
+// without a date would narrow the real editor's range to one day.
+static QDateTimeEdit::Sections editorSections(const QString& format)
+{
+    QDateTimeEdit probe;
+    probe.setDisplayFormat(format);
+    return probe.displayFormat() == format ? probe.displayedSections()
+                                           : QDateTimeEdit::Sections(QDateTimeEdit::NoSection);
+}
+
 void CalendarWt::setUsingTime(bool usingTime)
 {
     QString format = hostDateFormat();
     if (format.trimmed().isEmpty()) // a host without an answer gets the library's own format
         format = dateFormat;
+    // The host's format must show a whole date and no time, and take our time after it; else the library's is used.
+    const auto date = QDateTimeEdit::YearSection | QDateTimeEdit::MonthSection | QDateTimeEdit::DaySection;
+    const auto time = QDateTimeEdit::HourSection | QDateTimeEdit::MinuteSection | QDateTimeEdit::SecondSection;
+    const QDateTimeEdit::Sections alone = editorSections(format);
+    if ((alone & date) != date || (alone & QDateTimeEdit::TimeSections_Mask)
+        || (editorSections(QStringLiteral("%1 hh:mm:ss").arg(format)) & time) != time) {
+        static QString warned; // once per format, not once per calendar
+        if (warned != format)
+            qWarning("ZCorvaneBase: the host's date format \"%s\" does not show a date alone; calendars use \"%s\"",
+                qPrintable(format), qPrintable(dateFormat));
+        warned = format;
+        format = dateFormat;
+    }
     ui->dateTimeEdit->setDisplayFormat(usingTime ? QStringLiteral("%1 hh:mm:ss").arg(format) : format);
+    m_usingTime = usingTime;
+    ui->dateTimeEdit->setAccessibleName(usingTime ? tr("Date and time") : tr("Date"));
 }
 
 QDateTime CalendarWt::getSelectDateTime() const
@@ -180,14 +249,20 @@ void CalendarWt::updateDate(const QDate& date)
     updateYearAndMonthLabel(ui->dateTimeEdit->dateTime());
 }
 
+QString CalendarWt::monthName(int month)
+{
+    const QString months[12] = { tr("Jan"), tr("Feb"), tr("Mar"), tr("Apr"), tr("May"), tr("Jun"), tr("Jul"), tr("Aug"),
+        tr("Sep"), tr("Oct"), tr("Nov"), tr("Dec") };
+    return month >= 1 && month <= 12 ? months[month - 1] : QString();
+}
+
 void CalendarWt::updateYearAndMonthLabel(const QDateTime& dateTime)
 {
     if (!dateTime.isValid())
         return;
-    const QString months[12] = { tr("Jan"), tr("Feb"), tr("Mar"), tr("Apr"), tr("May"), tr("Jun"), tr("Jul"), tr("Aug"),
-        tr("Sep"), tr("Oct"), tr("Nov"), tr("Dec") };
     ui->labyear->setText(dateTime.toString(QStringLiteral("yyyy")));
-    ui->labmonth->setText(months[dateTime.toString(QStringLiteral("M")).toInt() - 1]);
+    m_labelMonth = dateTime.toString(QStringLiteral("M")).toInt();
+    ui->labmonth->setText(monthName(m_labelMonth));
 }
 
 } // namespace ZCORVANEBASE

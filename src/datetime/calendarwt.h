@@ -3,6 +3,7 @@
 #include "frame/zwidget.h"
 
 #include <QDateTime>
+#include <QMap>
 
 namespace ZCORVANEBASE {
 
@@ -21,11 +22,31 @@ class CalendarWt;
 // setInitDateTime() the editor holds its own default value while the grid shows today. The look of the navigation
 // buttons and labels comes from the application's style sheet through the boolean properties "TitleFrame", "BottomLab",
 // "IcoLeft", "IcoRight", "dataLab", "CalendarFrame" and "WeekDayLab". Invalid date-times are ignored.
+//
+// Days with footage: setDayMarks() gives days a mark, drawn as a 12 x 2 pixel bar under the day number, green
+// ("#00cf8b") for recordings and red ("#dc4d4d") for alarm recordings. The marks are DayMark bits: a day with both
+// kinds shows the alarm colour, since an alarm is what the user is looking for; 0 and unknown bits mark nothing.
+// The marks belong to their dates, so they stay across month changes and reappear when the user comes back;
+// setDayMarks() replaces them all, and an empty map removes them. setTodayMarked(true) draws a one-pixel ring
+// around today's cell ("#0f8bfd", or "#ebf3fa" while today is selected). Neither changes the value or emits
+// anything, and with neither set the grid is drawn exactly as without them. Marked cells carry an accessible
+// description ("Recordings", "Alarm recordings", "Today").
+//
+// The texts follow a language switch (QEvent::LanguageChange): weekday and month names, and the accessible names
+// of the navigation buttons ("Previous year", ...) and of the editor. The title is the caller's and stays as set.
 class ZCORVANEBASE_EXPORT CalendarWt : public ZWidget
 {
     Q_OBJECT
 
 public:
+    // Kinds of day marks, combined as bits in setDayMarks().
+    enum DayMark
+    {
+        DayMarkNone = 0,
+        DayMarkRecording = 1,
+        DayMarkAlarmRecording = 2,
+    };
+
     explicit CalendarWt(QWidget* parent = nullptr);
     ~CalendarWt() override;
 
@@ -38,8 +59,20 @@ public:
     void setUsingTime(bool usingTime);
     QDateTime getSelectDateTime() const;
 
+    // Replaces the day marks: date -> DayMark bits.
+    void setDayMarks(const QMap<QDate, int>& marks);
+    QMap<QDate, int> dayMarks() const;
+    void setTodayMarked(bool marked);
+    bool isTodayMarked() const;
+
 signals:
     void signalDateTimeChanged(const QDateTime& dateTime, qint64 msecs);
+    // A day of the grid was clicked (after signalDateTimeChanged, if the value changed): a popup day picker closes
+    // on it, while the arrows and the editor leave it open.
+    void signalDayClicked(const QDate& date);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotCalendarChanged(const QDate& date);
@@ -55,11 +88,15 @@ private:
     void connectSignalsWithSlots();
     void updateDate(const QDate& date);
     void updateYearAndMonthLabel(const QDateTime& dateTime);
+    void retranslate();
+    static QString monthName(int month);
 
     Ui::CalendarWt* ui;
     QDateTime rangeStart;
     QDateTime rangeEnd;
     QDateTime lastValue; // the value last reported; null at first
+    bool m_usingTime = true;
+    int m_labelMonth = 0; // the month shown by "labmonth", 1 to 12; 0 before the first
 };
 
 } // namespace ZCORVANEBASE

@@ -20,6 +20,16 @@ class DatetimeSpanSelWt;
 // Choices: setInitDateTime() is the host's own setting and reports nothing (the end calendar gets its new range
 // before its new value, so a pair on any day is taken as it is, within the span rules). Invalid date-times leave the
 // pair unchanged; negative spans are ignored by the setters. All values are local date-times.
+//
+// Presets: setPresetsVisible(true) adds a row of buttons under the calendars ("presetToday", "presetYesterday",
+// "presetLast24Hours", "presetLast7Days"; the popup grows by 30 pixels to 439 x 278). Each applies its pair through
+// setInitDateTime(), so the span limits clamp it, and, being the user's choice, reports it like a change made on the
+// calendars (once, from the event loop). Today and Yesterday are that day from 00:00:00 to 23:59:59; Last 24 hours
+// ends now (to the second); Last 7 days runs from 00:00:00 six days ago to today 23:59:59. With the default maximum
+// span of 86399 s the last two are cut to that span: a host offering them raises the maximum (e.g. to 7 days).
+// The row is hidden by default, and hiding it again restores the popup exactly.
+//
+// The titles ("Start", "End") and the preset captions follow a language switch.
 class ZCORVANEBASE_EXPORT DatetimeSpanSelWt : public ZWidget
 {
     Q_OBJECT
@@ -36,12 +46,15 @@ public:
     void setMaxSpanSecs(qint64 secs);
     // A minimum above the maximum makes it both.
     void setMinSpanSecs(qint64 secs);
+    void setPresetsVisible(bool visible);
+    bool presetsVisible() const;
 
 signals:
     void signalDatetimeSpanSelChanged(const QDateTime& start, const QDateTime& end);
 
 protected:
     void customEvent(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotStartDateTimeChanged(const QDateTime& dateTime, qint64 msecs);
@@ -51,11 +64,15 @@ private:
     void init();
     void connectSignalsWithSlots();
     void datetimeSpaceChanged();
+    void retranslate();
+    void createPresets();
+    void applyPreset(int preset);
 
     Ui::DatetimeSpanSelWt* ui;
     qint64 maxSpanSecs;
     qint64 minSpanSecs;
     bool changePending;
+    QWidget* m_presetBar = nullptr; // created the first time the presets are shown
 };
 
 } // namespace ZCORVANEBASE

@@ -34,6 +34,7 @@ void TimeSpaceLineEt::init()
 
     const QDateTime start(QDate::currentDate(), QTime(0, 0));
     setDateTimeSpace(start, start.addDays(1).addSecs(-1));
+    retranslate();
 
     connect(calendarAction, SIGNAL(triggered()), this, SIGNAL(signalClicked()));
     installEventFilter(this);
@@ -46,6 +47,21 @@ void TimeSpaceLineEt::setDateTimeSpace(const QDateTime& start, const QDateTime& 
     startTime = start;
     endTime = end;
     setText(describe(startTime) + tr(" To ") + describe(endTime));
+}
+
+void TimeSpaceLineEt::retranslate()
+{
+    calendarAction->setText(tr("Choose time span"));
+    calendarAction->setToolTip(calendarAction->text());
+    setAccessibleName(tr("Time span"));
+    setDateTimeSpace(startTime, endTime);
+}
+
+void TimeSpaceLineEt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZLineEdit::changeEvent(event);
 }
 
 QPair<QDateTime, QDateTime> TimeSpaceLineEt::getDateTimeSpace() const

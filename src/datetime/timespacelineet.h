@@ -18,6 +18,10 @@ namespace ZCORVANEBASE {
 //
 // The calendar icons ":/images/images/ico_calendar_n.png" and ":/images/images/ico_calendar_h.png" belong to the
 // host application, which registers them in its own resources. An invalid date-time leaves the pair unchanged.
+//
+// On a language switch the text is written again from the stored pair (" To " translated; anything typed is
+// replaced). The edit's accessible name is "Time span" and the icon's action reads "Choose time span", both
+// translated.
 class ZCORVANEBASE_EXPORT TimeSpaceLineEt : public ZLineEdit
 {
     Q_OBJECT
@@ -39,9 +43,11 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void init();
+    void retranslate();
     QString describe(const QDateTime& dateTime) const;
 
     QAction* calendarAction;

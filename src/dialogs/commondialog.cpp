@@ -84,6 +84,7 @@ void CommonDialog::init(bool withMinMax)
         maximizeBt->setProperty("common_maximize_bt_style1", true);
 
     connectSignalsWithSlots();
+    retranslate();
 
     if (isModal()) {
         if (auto* worker = hostWorker("setCurModalDlg")) {
@@ -205,6 +206,27 @@ void CommonDialog::resizeEvent(QResizeEvent* event)
 {
     titleBar->setGeometry(1, 1, width() - 2, 34);
     QDialog::resizeEvent(event);
+}
+
+void CommonDialog::retranslate()
+{
+    closeBt->setAccessibleName(tr("Close"));
+    closeBt->setToolTip(closeBt->accessibleName());
+    if (minimizeBt) {
+        minimizeBt->setAccessibleName(tr("Minimize"));
+        minimizeBt->setToolTip(minimizeBt->accessibleName());
+    }
+    if (maximizeBt) {
+        maximizeBt->setAccessibleName(tr("Maximize"));
+        maximizeBt->setToolTip(maximizeBt->accessibleName());
+    }
+}
+
+void CommonDialog::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    MoveableDialog::changeEvent(event);
 }
 
 void CommonDialog::closeEvent(QCloseEvent* event)

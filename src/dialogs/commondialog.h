@@ -30,6 +30,10 @@ class ZPushButton;
 // as modal in its constructor unregisters in its destructor, so a dialog made modal later (for instance by
 // exec()) never clears another dialog's registration. The title-bar children carry the object names "titleBar",
 // "titleLabel", "closeBt", "minimizeBt" and "maximizeBt" and are protected, for derived dialogs.
+//
+// The title-bar buttons show icons only, so they carry translated accessible names ("Close", "Minimize",
+// "Maximize") and the same tool tips, set again on a language switch. The title is the caller's: a derived dialog
+// that translates it sets it again in its own changeEvent().
 class ZCORVANEBASE_EXPORT CommonDialog : public MoveableDialog
 {
     Q_OBJECT
@@ -58,6 +62,7 @@ protected:
     void moveEvent(QMoveEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
     ZWidget* titleBar;
     QLabel* titleLabel;
@@ -69,6 +74,7 @@ private:
     void init(bool withMinMax);
     void connectSignalsWithSlots();
     void hostShowMaximized();
+    void retranslate();
 
     bool m_registeredModal;
 };

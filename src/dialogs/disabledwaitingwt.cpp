@@ -2,6 +2,7 @@
 
 #include "dialogs/disabledwaitingwtmanager.h"
 #include "frame/hostaccess_p.h"
+#include "frame/scaledpixmap_p.h"
 
 #include <QAbstractButton>
 #include <QEvent>
@@ -62,7 +63,7 @@ void DisabledWaitingWt::init()
         "QLabel{color:#ccd3dd;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}"));
 
     cancelBt->setFixedSize(96, 28);
-    cancelBt->setText(QObject::tr("ZCorvaneBase.Cancel"));
+    retranslate();
     cancelBt->setProperty("common_bt_style1", true);
 
     setAutoFillBackground(true);
@@ -102,7 +103,7 @@ void DisabledWaitingWt::setErrorMsg(const QString& msg)
     // Deleting the movie stops the animation for good.
     if (QMovie* movie = animationLabel->movie())
         delete movie;
-    animationLabel->setPixmap(QPixmap(QStringLiteral(":/images/images/waiting_error.png")));
+    animationLabel->setPixmap(scaledPixmap(QStringLiteral(":/images/images/waiting_error.png"), this));
     descriptionLabel->setText(msg);
 }
 
@@ -182,6 +183,18 @@ void DisabledWaitingWt::hideEvent(QHideEvent* event)
 {
     setAnimationRunning(false);
     SuspendLayerWt::hideEvent(event);
+}
+
+void DisabledWaitingWt::retranslate()
+{
+    cancelBt->setText(QObject::tr("ZCorvaneBase.Cancel"));
+}
+
+void DisabledWaitingWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    SuspendLayerWt::changeEvent(event);
 }
 
 void DisabledWaitingWt::slotRootWtMoved(QWidget* root)

@@ -33,6 +33,7 @@ namespace ZCORVANEBASE {
 //   identifier replaced by regenerateUUid() alone.
 // - An empty or unparsable identifier text gives a fresh identifier; Cancel is shown unless asked otherwise.
 //   The children are named "animationLabel", "descriptionLabel" and "cancelBt" for style sheets and tests.
+// - The Cancel caption follows a language switch; the description is the caller's and stays as set.
 class ZCORVANEBASE_EXPORT DisabledWaitingWt : public SuspendLayerWt
 {
     Q_OBJECT
@@ -57,6 +58,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void showEvent(QShowEvent* event) override;
     void hideEvent(QHideEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotRootWtMoved(QWidget* root);
@@ -66,6 +68,7 @@ private:
     void connectSignalsWithSlots();
     void updateGeometry();
     void setAnimationRunning(bool running);
+    void retranslate();
 
     QWidget* target;
     QLabel* animationLabel;

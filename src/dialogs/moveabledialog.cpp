@@ -1,6 +1,7 @@
 #include "dialogs/moveabledialog.h"
 
 #include "dialogs/windowclassstyle_p.h"
+#include "frame/scaledpixmap_p.h"
 
 #include <QGuiApplication>
 #include <QMouseEvent>
@@ -120,7 +121,7 @@ void MoveableDialog::paintEvent(QPaintEvent* event)
         painter.drawRect(0, 0, width() - 1, height() - 1);
     } else {
         painter.setPen(Qt::NoPen);
-        painter.drawPixmap(rect(), QPixmap(backgroundImage));
+        painter.drawPixmap(rect(), scaledPixmap(backgroundImage, this));
     }
     painter.end();
     QWidget::paintEvent(event);

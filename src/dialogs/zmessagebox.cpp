@@ -1,9 +1,17 @@
 #include "dialogs/zmessagebox.h"
 
+#include "frame/scaledpixmap_p.h"
 #include "frame/zpushbutton.h"
 #include "ui_messagebox.h"
 
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QHBoxLayout>
 #include <QKeyEvent>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QPointer>
 
 namespace ZCORVANEBASE {
 
@@ -49,7 +57,43 @@ const char* const warningTitle = QT_TRANSLATE_NOOP("ZCORVANEBASE::ZMessageBox", 
 const char* const informationTitle = QT_TRANSLATE_NOOP("ZCORVANEBASE::ZMessageBox", "ZCorvaneBase.information");
 const char* const errorTitle = QT_TRANSLATE_NOOP("ZCORVANEBASE::ZMessageBox", "ZCorvaneBase.Error");
 
+const char* standardTitle(MessageBoxIcon icon)
+{
+    switch (icon) {
+    case MsgBoxIconWarning:
+        return warningTitle;
+    case MsgBoxIconError:
+        return errorTitle;
+    default:
+        return informationTitle;
+    }
+}
+
+const char* roleKey(int flag)
+{
+    for (const RoleCaption& role : roleOrder) {
+        if (role.flag == flag)
+            return role.key;
+    }
+    return nullptr;
+}
+
+// Heights the extras add to the box: the row of the check box and the toggle, the details area with its margin.
+constexpr int extrasRowHeight = 30;
+constexpr int detailsHeight = 100;
+constexpr int detailsPanelHeight = detailsHeight + 6;
+
 } // namespace
+
+struct ZMessageBox::Extras
+{
+    QSize baseSize; // the box without extras
+    QWidget* row = nullptr;
+    QCheckBox* doNotAskAgain = nullptr;
+    QPushButton* detailsButton = nullptr;
+    QWidget* detailsPanel = nullptr;
+    QPlainTextEdit* detailsEdit = nullptr;
+};
 
 ZMessageBox::ZMessageBox(QWidget* parent)
     : CommonDialog(parent, false, true)
@@ -64,6 +108,7 @@ ZMessageBox::ZMessageBox(QWidget* parent)
 
 ZMessageBox::~ZMessageBox()
 {
+    delete m_extras;
     delete ui;
 }
 
@@ -99,13 +144,14 @@ void ZMessageBox::connectSignalsWithSlots()
 
 void ZMessageBox::setMsgBoxShowInfo(const QString& title, const QString& text, MessageBoxIcon icon)
 {
+    m_icon = icon;
     setTitle(title);
     ui->text->setText(text);
     const QString path = iconPath(icon);
     if (path.isEmpty())
         ui->iconlabel->clear();
     else
-        ui->iconlabel->setPixmap(QPixmap(path));
+        ui->iconlabel->setPixmap(scaledPixmap(path, this));
 }
 
 void ZMessageBox::setButtonRole(short flags)
@@ -119,6 +165,12 @@ void ZMessageBox::setButtonRole(short flags)
         button->setProperty(msgBoxButtonProperty, static_cast<int>(role.flag));
         button->setText(tr(role.key));
         ++buttonCount;
+    }
+    // A role box's title is one of the standard titles: keep its key, so a language switch can translate it.
+    m_roleButtons = true;
+    for (const char* key : { warningTitle, informationTitle, errorTitle }) {
+        if (titleLabel->text() == tr(key))
+            m_titleKey = key;
     }
     for (int i = 0; i < buttonCount; ++i)
         buttons.value(i)->show();
@@ -164,6 +216,11 @@ void ZMessageBox::slotThirdBtClicked()
 
 bool ZMessageBox::event(QEvent* event)
 {
+    // The copy key of a box from message(): what the box says, as text.
+    if (m_extras && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+        QGuiApplication::clipboard()->setText(copyText());
+        return true;
+    }
     // A message box answers Enter like any dialog: the focused or default button is pressed.
     if (event->type() == QEvent::KeyPress) {
         const int key = static_cast<QKeyEvent*>(event)->key();
@@ -228,6 +285,170 @@ int ZMessageBox::informationEx(QWidget* parent, QString title, QString text, con
 int ZMessageBox::criticalEx(QWidget* parent, QString title, QString text, const QStringList& buttonTexts)
 {
     return runTextBox(parent, title, text, buttonTexts, MsgBoxIconError);
+}
+
+} // namespace ZCORVANEBASE
+
+namespace ZCORVANEBASE {
+
+// The details area and the row of the check box and the toggle go between the message and the buttons; the box
+// grows by what they take.
+void ZMessageBox::setExtras(const ZMessageBoxOptions& options)
+{
+    m_extras = new Extras;
+    m_extras->baseSize = minimumSize();
+    const int at = ui->verticalLayout->indexOf(ui->_messageBoxButtonWidget);
+    const bool withDetails = !options.detailText.isEmpty();
+    if (withDetails) {
+        m_extras->detailsPanel = new QWidget(this);
+        m_extras->detailsPanel->setObjectName(QStringLiteral("detailsPanel"));
+        m_extras->detailsPanel->setFixedHeight(detailsPanelHeight);
+        auto* panelLayout = new QHBoxLayout(m_extras->detailsPanel);
+        panelLayout->setContentsMargins(20, 0, 20, 6);
+        m_extras->detailsEdit = new QPlainTextEdit(m_extras->detailsPanel);
+        m_extras->detailsEdit->setObjectName(QStringLiteral("detailsEdit"));
+        m_extras->detailsEdit->setReadOnly(true);
+        // Paths and error codes have no blanks: wrap them anywhere rather than scroll sideways.
+        m_extras->detailsEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        m_extras->detailsEdit->setPlainText(options.detailText);
+        m_extras->detailsEdit->setStyleSheet(
+            QStringLiteral("QPlainTextEdit{background:#0e1624;color:#ccd3dd;"
+                           "border:1px solid #2a3650;font-size:12px;font-family:microsoft yahei;}"));
+        panelLayout->addWidget(m_extras->detailsEdit);
+        ui->verticalLayout->insertWidget(at, m_extras->detailsPanel);
+    }
+    if (withDetails || options.doNotAskAgainVisible) {
+        m_extras->row = new QWidget(this);
+        m_extras->row->setObjectName(QStringLiteral("extrasRow"));
+        m_extras->row->setFixedHeight(extrasRowHeight);
+        auto* rowLayout = new QHBoxLayout(m_extras->row);
+        rowLayout->setContentsMargins(20, 0, 20, 6);
+        if (options.doNotAskAgainVisible) {
+            m_extras->doNotAskAgain = new QCheckBox(m_extras->row);
+            m_extras->doNotAskAgain->setObjectName(QStringLiteral("doNotAskAgainBox"));
+            m_extras->doNotAskAgain->setChecked(options.doNotAskAgain);
+            m_extras->doNotAskAgain->setStyleSheet(
+                QStringLiteral("QCheckBox{color:#ccd3dd;font-size:12px;font-family:microsoft yahei;}"));
+            rowLayout->addWidget(m_extras->doNotAskAgain);
+        }
+        rowLayout->addStretch(1);
+        if (withDetails) {
+            m_extras->detailsButton = new QPushButton(m_extras->row);
+            m_extras->detailsButton->setObjectName(QStringLiteral("detailsButton"));
+            m_extras->detailsButton->setCheckable(true);
+            m_extras->detailsButton->setAutoDefault(false);
+            m_extras->detailsButton->setCursor(Qt::PointingHandCursor);
+            m_extras->detailsButton->setStyleSheet(
+                QStringLiteral("QPushButton{color:#0f8bfd;border:0px;background:"
+                               "transparent;font-size:12px;font-family:microsoft yahei;}"));
+            connect(
+                m_extras->detailsButton, &QPushButton::toggled, this, [this](bool shown) { setDetailsShown(shown); });
+            rowLayout->addWidget(m_extras->detailsButton);
+        }
+        ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->_messageBoxButtonWidget), m_extras->row);
+    }
+    retranslate();
+    if (m_extras->detailsButton)
+        m_extras->detailsButton->setChecked(options.detailsShown);
+    setDetailsShown(withDetails && options.detailsShown);
+}
+
+void ZMessageBox::setDetailsShown(bool shown)
+{
+    if (!m_extras)
+        return;
+    if (m_extras->detailsPanel)
+        m_extras->detailsPanel->setVisible(shown);
+    if (m_extras->detailsButton)
+        m_extras->detailsButton->setText(shown ? tr("Hide details") : tr("Show details"));
+    updateExtrasSize();
+}
+
+void ZMessageBox::updateExtrasSize()
+{
+    int height = m_extras->baseSize.height();
+    if (m_extras->row)
+        height += extrasRowHeight;
+    if (m_extras->detailsPanel && !m_extras->detailsPanel->isHidden())
+        height += detailsPanelHeight;
+    setFixedSize(m_extras->baseSize.width(), height);
+}
+
+// Everything the box shows in words, after a language switch. retranslateUi() empties the form's texts (and so the
+// icon), so what the caller gave is kept and put back; role captions and standard titles are translated anew.
+void ZMessageBox::retranslate()
+{
+    const QString text = ui->text->text();
+    const QString title = titleLabel->text();
+    QStringList captions;
+    for (QPushButton* button : qAsConst(buttons))
+        captions << button->text();
+    ui->retranslateUi(this);
+    ui->text->setText(text);
+    const QString path = iconPath(m_icon);
+    if (!path.isEmpty())
+        ui->iconlabel->setPixmap(scaledPixmap(path, this));
+    for (int i = 0; i < buttons.size(); ++i) {
+        QPushButton* button = buttons.value(i);
+        const char* key = m_roleButtons ? roleKey(button->property(msgBoxButtonProperty).toInt()) : nullptr;
+        button->setText(key ? tr(key) : captions.value(i));
+    }
+    setTitle(m_titleKey ? tr(m_titleKey) : title);
+    if (m_extras) {
+        if (m_extras->doNotAskAgain)
+            m_extras->doNotAskAgain->setText(tr("Do not ask again"));
+        if (m_extras->detailsEdit)
+            m_extras->detailsEdit->setAccessibleName(tr("Details"));
+        if (m_extras->detailsButton)
+            m_extras->detailsButton->setText(
+                m_extras->detailsButton->isChecked() ? tr("Hide details") : tr("Show details"));
+    }
+}
+
+void ZMessageBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    CommonDialog::changeEvent(event);
+}
+
+// Title, text, details and the captions of the buttons shown, between dashed lines.
+QString ZMessageBox::copyText() const
+{
+    const QString line = QString(27, QLatin1Char('-'));
+    QStringList parts { line, titleLabel->text(), line, ui->text->text(), line };
+    if (m_extras && m_extras->detailsEdit)
+        parts << m_extras->detailsEdit->toPlainText() << line;
+    QStringList captions;
+    for (int i = 0; i < buttonCount; ++i)
+        captions << buttons.value(i)->text();
+    parts << captions.join(QStringLiteral("   ")) << line;
+    return parts.join(QLatin1Char('\n')) + QLatin1Char('\n');
+}
+
+ZMessageBoxResult ZMessageBox::message(QWidget* parent, const ZMessageBoxOptions& options)
+{
+    ZMessageBoxResult answer;
+    answer.doNotAskAgain = options.doNotAskAgain;
+    QPointer<ZMessageBox> box = new ZMessageBox(parent);
+    const char* key = standardTitle(options.icon);
+    box->setMsgBoxShowInfo(options.title.isEmpty() ? tr(key) : options.title, options.text, options.icon);
+    if (options.buttonTexts.isEmpty())
+        box->setButtonRole(options.buttons);
+    else
+        box->setButtonsText(options.buttonTexts);
+    box->m_titleKey = options.title.isEmpty() ? key : nullptr;
+    if (options.hideCloseButton)
+        box->closeBt->hide();
+    box->setExtras(options);
+    box->exec();
+    if (!box)
+        return answer;
+    answer.button = box->result;
+    if (box->m_extras->doNotAskAgain)
+        answer.doNotAskAgain = box->m_extras->doNotAskAgain->isChecked();
+    delete box.data();
+    return answer;
 }
 
 } // namespace ZCORVANEBASE

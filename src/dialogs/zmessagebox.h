@@ -37,6 +37,36 @@ namespace Ui {
 class MessageBox;
 }
 
+// What ZMessageBox::message() shows. The defaults give an information box with an Ok button.
+struct ZMessageBoxOptions
+{
+    MessageBoxIcon icon = MsgBoxIconInformation;
+    // Empty: the icon's standard title ("Warning", "Information" for information and question, "Error"),
+    // translated and following a language switch. Otherwise shown as given.
+    QString title;
+    QString text;
+    // Role flags, placed as by the role variants; used when buttonTexts is empty.
+    short buttons = MsgBoxOk;
+    // Free button texts, placed as by the text variants (and sized like them); the result is then the position.
+    QStringList buttonTexts;
+    bool hideCloseButton = false;
+    // Non-empty: a "Show details" toggle that reveals this text in a read-only area under the message.
+    QString detailText;
+    bool detailsShown = false; // the details start revealed
+    // A "Do not ask again" check box, and its state when the box opens.
+    bool doNotAskAgainVisible = false;
+    bool doNotAskAgain = false;
+};
+
+// What ZMessageBox::message() answers.
+struct ZMessageBoxResult
+{
+    // The role pressed (MessageBoxButton) or, with button texts, the position; 0 when closed without a button.
+    int button = MsgBoxNoButton;
+    // The check box's state when the box closed (the initial state if it was not shown).
+    bool doNotAskAgain = false;
+};
+
 // The client's application-modal message box: an icon, a word-wrapped text and up to three buttons in the
 // common dialog frame. It is used only through the static functions, which build a box, run it and return what
 // was pressed.
@@ -54,6 +84,19 @@ class MessageBox;
 // Choices of ours: the role variants default to an Ok button (question: Yes and No) and a visible close button;
 // the buttons carry the object names "firstbutton", "secondbutton" and "thirdbutton" of the form, and the icon
 // label "iconlabel", for style sheets and tests.
+//
+// message() runs a box described by a ZMessageBoxOptions record and offers what the older functions do not:
+// - Detail text: a "Show details" / "Hide details" toggle ("detailsButton") reveals a read-only text area
+//   ("detailsEdit", 100 pixels high); the box grows to fit and shrinks back when it is hidden again.
+// - "Do not ask again": a check box ("doNotAskAgainBox") whose state comes back in ZMessageBoxResult.
+//   The toggle and the check box share one row (30 pixels) above the buttons, so the box is that much taller.
+// - Ctrl+C (the platform's copy key) puts the title, the text, the details if any and the button captions on the
+//   clipboard, between dashed lines, the way desktop message boxes do. A selection in the details area is copied
+//   by the area itself instead.
+// The older functions behave exactly as before: no extras, no copy key.
+//
+// All texts, the role captions and standard titles included, follow a language switch while a box is open.
+// The icon is loaded in the resolution of the screen (the "@2x" image where the host provides it).
 class ZCORVANEBASE_EXPORT ZMessageBox : public CommonDialog
 {
     Q_OBJECT
@@ -72,8 +115,11 @@ public:
     static int informationEx(QWidget* parent, QString title, QString text, const QStringList& buttonTexts);
     static int criticalEx(QWidget* parent, QString title, QString text, const QStringList& buttonTexts);
 
+    static ZMessageBoxResult message(QWidget* parent, const ZMessageBoxOptions& options);
+
 protected:
     bool event(QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotFirstBtClicked();
@@ -90,6 +136,11 @@ private:
     void setButtonRole(short buttons);
     void setButtonsText(const QStringList& texts);
     void buttonClicked(int position);
+    void setExtras(const ZMessageBoxOptions& options);
+    void setDetailsShown(bool shown);
+    void updateExtrasSize();
+    void retranslate();
+    QString copyText() const;
 
     static MessageBoxButton runRoleBox(QWidget* parent, const QString& title, const QString& text, short buttons,
         bool hideCloseButton, MessageBoxIcon icon);
@@ -101,6 +152,11 @@ private:
     int buttonCount;
     QMap<int, QPushButton*> buttons;
     int maxButtons;
+    struct Extras;
+    Extras* m_extras = nullptr; // the details, the check box and the copy key; message() only
+    const char* m_titleKey = nullptr; // a standard title, retranslated on a language switch
+    MessageBoxIcon m_icon = MessageBoxIcon(0);
+    bool m_roleButtons = false; // the captions are role keys, retranslated on a language switch
 };
 
 } // namespace ZCORVANEBASE

@@ -16,6 +16,39 @@ class tst_CalendarWt : public QObject
 
     static QString text(QWidget* widget, const QString& name) { return widget->findChild<QLabel*>(name)->text(); }
 
+    // The calendar drawn at a device pixel ratio.
+    static QImage render(QWidget* widget, int scale)
+    {
+        QImage image(widget->size() * scale, QImage::Format_ARGB32);
+        image.setDevicePixelRatio(scale);
+        image.fill(Qt::black);
+        widget->render(&image);
+        return image;
+    }
+    // The mark of each cell, one letter a cell: 'g' a recording bar, 'r' an alarm bar, '.' none.
+    static QString marks(QWidget* calendar, int scale)
+    {
+        const QImage image = render(calendar, scale);
+        QString result;
+        for (int i = 0; i < 42; ++i) {
+            const QLabel* label = cell(calendar, i);
+            const QRect area(label->mapTo(calendar, QPoint()) * scale, label->size() * scale);
+            const QRect green = barOf(image, area, QColor("#00cf8b")), red = barOf(image, area, QColor("#dc4d4d"));
+            result += !green.isNull() ? 'g' : !red.isNull() ? 'r' : '.';
+        }
+        return result;
+    }
+    // The bounding box of the pixels of `color` in `area`.
+    static QRect barOf(const QImage& image, const QRect& area, const QColor& color)
+    {
+        QRect box;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                if (image.pixelColor(x, y) == color)
+                    box |= QRect(x, y, 1, 1);
+        return box;
+    }
+
 private slots:
     void initTestCase()
     {
@@ -59,7 +92,10 @@ private slots:
         calendar.setRange(rangeStart, rangeEnd);
         calendar.setInitDateTime(init);
         QSignalSpy changed(&calendar, SIGNAL(signalDateTimeChanged(QDateTime,qint64)));
+        QSignalSpy dayClicked(&calendar, SIGNAL(signalDayClicked(QDate)));
         QTest::mouseClick(calendar.findChild<QWidget*>(clicked), Qt::LeftButton);
+        QCOMPARE(dayClicked,
+            clicked.startsWith("label") ? QList<QVariantList>({ { value.date() } }) : QList<QVariantList>());
         QCOMPARE(calendar.getSelectDateTime(), value);
         // The distance is real time: a day into summer time is 23 hours.
         QCOMPARE(
@@ -108,6 +144,121 @@ private slots:
         QTest::mouseClick(cell(&calendar, 34), Qt::LeftButton);
         const QVariantList clamp { at(2026, 5, 31, 23, 59, 59), qint64(-1245601000) };
         QCOMPARE(changed, QList<QVariantList>({ clamp, clamp, { at(2026, 5, 30, 23, 59, 59), qint64(-86400000) } }));
+    }
+
+    // Marks by date, drawn as bars in the grid at 1x and 2x, kept across months; with none the grid is untouched.
+    void dayMarks_data()
+    {
+        QTest::addColumn<int>("scale");
+        QTest::newRow("1x") << 1;
+        QTest::newRow("2x") << 2;
+    }
+    void dayMarks()
+    {
+        QFETCH(int, scale);
+        CalendarWt calendar, plain;
+        for (CalendarWt* c : { &calendar, &plain }) {
+            c->setInitDateTime(at(2026, 6, 10, 10));
+            c->show();
+            QVERIFY(QTest::qWaitForWindowExposed(c));
+        }
+        if (QWidget* focused = QApplication::focusWidget()) // no blinking cursor in one of the pictures
+            focused->clearFocus();
+        QSignalSpy changed(&calendar, SIGNAL(signalDateTimeChanged(QDateTime,qint64)));
+        // Marks off screen, cleared marks and a ring switched off again leave the pixels as they were.
+        calendar.setDayMarks({ { QDate(2026, 9, 1), CalendarWt::DayMarkAlarmRecording } });
+        calendar.setTodayMarked(true);
+        calendar.setTodayMarked(false);
+        QCOMPARE(render(&calendar, scale), render(&plain, scale));
+        // June 2026 starts on a Monday: the 3rd is cell 3, 1 July cell 31. Both kinds show red; 4 is no kind.
+        calendar.setDayMarks({ { QDate(2026, 6, 3), CalendarWt::DayMarkRecording },
+            { QDate(2026, 6, 4), CalendarWt::DayMarkAlarmRecording }, { QDate(2026, 6, 5), 3 },
+            { QDate(2026, 6, 6), 4 }, { QDate(2026, 7, 1), CalendarWt::DayMarkRecording }, { QDate(), 1 } });
+        const QString june = QStringLiteral("...grr.........................g..........");
+        QCOMPARE(marks(&calendar, scale), june);
+        // The bar: 12 x 2 pixels, centred under the number; the selected day keeps its background.
+        const QLabel* third = cell(&calendar, 3);
+        const QImage image = render(&calendar, scale);
+        const QRect bar
+            = barOf(image, QRect(third->mapTo(&calendar, QPoint()) * scale, third->size() * scale), QColor("#00cf8b"));
+        QCOMPARE(bar.size(), QSize(12, 2) * scale);
+        QCOMPARE(bar.left(), (third->mapTo(&calendar, QPoint()).x() + (third->width() - 12) / 2) * scale);
+        const QLabel* tenth = cell(&calendar, 10);
+        QCOMPARE(QColor(image.pixel((tenth->mapTo(&calendar, QPoint(2, 2)) * scale))), QColor("#0f8bfd"));
+        // To July and back: 1 July is marked in both grids.
+        QTest::mouseClick(calendar.findChild<QWidget*>("btnmonthright"), Qt::LeftButton);
+        QCOMPARE(marks(&calendar, scale), QStringLiteral("...g......................................"));
+        QTest::mouseClick(calendar.findChild<QWidget*>("btnmonthleft"), Qt::LeftButton);
+        QCOMPARE(marks(&calendar, scale), june);
+        QCOMPARE(cell(&calendar, 4)->accessibleDescription(), QStringLiteral("Alarm recordings"));
+        QCOMPARE(changed.count(), 2); // the two steps only
+        calendar.setDayMarks({});
+        QCOMPARE(render(&calendar, scale), render(&plain, scale));
+    }
+
+    // Today's ring: in the accent colour, or light on the selected day.
+    void todayRing()
+    {
+        const QDate today = QDate::currentDate();
+        CalendarWt calendar;
+        calendar.setInitDateTime(QDateTime(today.day() == 1 ? today.addDays(1) : today.addDays(-1), QTime(12, 0)));
+        calendar.setTodayMarked(true);
+        calendar.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&calendar));
+        const auto ringAt = [&calendar](const QColor& color) {
+            const QImage image = render(&calendar, 1);
+            const QLabel* label = calendar.findChildren<QLabel*>(QRegularExpression("label_\\d+")).value(0);
+            for (QLabel* candidate : calendar.findChildren<QLabel*>(QRegularExpression("label_\\d+")))
+                if (candidate->accessibleDescription() == QStringLiteral("Today"))
+                    label = candidate;
+            const QPoint top = label->mapTo(&calendar, QPoint(label->width() / 2, 0));
+            for (int y = 0; y < label->height() / 2 - 8; ++y) { // above the number: the ring's top, antialiased
+                const QColor pixel = image.pixelColor(top + QPoint(0, y));
+                if (qAbs(pixel.red() - color.red()) + qAbs(pixel.green() - color.green())
+                        + qAbs(pixel.blue() - color.blue())
+                    < 90)
+                    return true;
+            }
+            return false;
+        };
+        QVERIFY(ringAt(QColor("#0f8bfd")));
+        calendar.setInitDateTime(QDateTime(today, QTime(12, 0)));
+        QVERIFY(ringAt(QColor("#ebf3fa")));
+        calendar.setTodayMarked(false);
+        QVERIFY(!ringAt(QColor("#ebf3fa")));
+    }
+
+    // A language switch with the calendar open: names of days and months and the accessible names follow; the
+    // value, the editor's format and the title stay, and nothing is reported.
+    void languageSwitch()
+    {
+        CalendarWt calendar;
+        calendar.setTitle(QStringLiteral("Recording date"));
+        calendar.setInitDateTime(at(2026, 6, 10, 9, 15, 30));
+        calendar.setDayMarks({ { QDate(2026, 6, 3), CalendarWt::DayMarkRecording } });
+        QSignalSpy changed(&calendar, SIGNAL(signalDateTimeChanged(QDateTime,qint64)));
+        const auto texts = [&calendar] {
+            QStringList result;
+            for (const char* name : { "title", "labweekSun", "labweekThur", "labyear", "labmonth" })
+                result << text(&calendar, name);
+            for (const char* name : { "btnyearleft", "btnmonthright", "dateTimeEdit" })
+                result << calendar.findChild<QWidget*>(name)->accessibleName();
+            return result << cell(&calendar, 3)->accessibleDescription()
+                          << calendar.findChild<QDateTimeEdit*>()->text();
+        };
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+        const QStringList zhCN = texts();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhHK);
+        const QString zhHK = texts().at(6);
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(zhCN,
+            QStringList({ "Recording date", "日", "四", "2026", "6月", "上一年", "下个月", "日期和时间", "录像",
+                "2026-06-10 09:15:30" }));
+        QCOMPARE(zhHK, QStringLiteral("下個月"));
+        QCOMPARE(texts(),
+            QStringList({ "Recording date", "Sun", "Thu", "2026", "June", "Previous year", "Next month",
+                "Date and time", "Recordings", "2026-06-10 09:15:30" }));
+        QCOMPARE(changed.count(), 0);
     }
 
     void hostDateFormat()

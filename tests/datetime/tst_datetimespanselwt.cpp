@@ -3,6 +3,8 @@
 #include "datetime/datetimespanselwt.h"
 #include "datetimetest.h"
 
+#include <QPushButton>
+
 // The minimum and maximum span set first, the pair given, and the state shown then.
 using Init = std::tuple<qint64, qint64, QDateTime, QDateTime, QVariantList>;
 // The pair given, the section of the start stepped with a key, and the pair shown then.
@@ -76,6 +78,80 @@ private slots:
         QCoreApplication::processEvents();
         QCOMPARE(state(selector), shown);
         QCOMPARE(changed.count(), 0); // the host's own setting is not reported back
+    }
+
+    // Each preset goes through setInitDateTime, so the maximum span cuts it, and is reported once as the user's choice.
+    // Hiding the row again gives the popup of before, pixel for pixel.
+    void presets_data()
+    {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<qint64>("maxSpan");
+        QTest::addColumn<QDateTime>("start"); // invalid: the last 24 hours up to now
+        QTest::addColumn<QDateTime>("end");
+        const QDate today = QDate::currentDate();
+        const QDateTime midnight(today, QTime(0, 0)), lastSecond(today, QTime(23, 59, 59));
+        QTest::newRow("today") << "presetToday" << qint64(86399) << midnight << lastSecond;
+        QTest::newRow("yesterday") << "presetYesterday" << qint64(86399) << midnight.addDays(-1)
+                                   << lastSecond.addDays(-1);
+        QTest::newRow("7 days, cut") << "presetLast7Days" << qint64(86399) << midnight.addDays(-6)
+                                     << lastSecond.addDays(-6);
+        QTest::newRow("7 days") << "presetLast7Days" << qint64(7 * 86400) << midnight.addDays(-6) << lastSecond;
+        QTest::newRow("24 hours") << "presetLast24Hours" << qint64(86400) << QDateTime() << QDateTime();
+    }
+
+    void presets()
+    {
+        QFETCH(QString, preset);
+        QFETCH(qint64, maxSpan);
+        QFETCH(QDateTime, start);
+        QFETCH(QDateTime, end);
+        DatetimeSpanSelWt selector, plain;
+        QVERIFY(!selector.presetsVisible() && !selector.findChild<QWidget*>("presetBar"));
+        selector.setMaxSpanSecs(maxSpan);
+        selector.setPresetsVisible(true);
+        selector.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&selector));
+        QCOMPARE(selector.size(), QSize(439, 278));
+        QSignalSpy changed(&selector, SIGNAL(signalDatetimeSpanSelChanged(QDateTime,QDateTime)));
+        QTest::mouseClick(selector.findChild<QPushButton*>(preset), Qt::LeftButton);
+        QCOMPARE(changed.count(), 0);
+        QCoreApplication::processEvents();
+        QCOMPARE(changed.count(), 1);
+        const QVariantList shown = state(selector);
+        QCOMPARE(changed.at(0), shown.mid(0, 2));
+        if (start.isValid()) {
+            QCOMPARE(shown.mid(0, 2), QVariantList({ start, end }));
+        } else {
+            QCOMPARE(shown.at(0).toDateTime().secsTo(shown.at(1).toDateTime()), qint64(86400));
+            QVERIFY(qAbs(shown.at(1).toDateTime().secsTo(QDateTime::currentDateTime())) <= 2);
+        }
+
+        selector.setPresetsVisible(false);
+        QCOMPARE(selector.size(), QSize(439, 248));
+        plain.setMaxSpanSecs(maxSpan);
+        plain.setInitDateTime(shown.at(0).toDateTime(), shown.at(1).toDateTime());
+        plain.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&plain));
+        QCOMPARE(selector.grab().toImage(), plain.grab().toImage());
+    }
+
+    // The titles and the preset captions follow a language switch.
+    void languageSwitch()
+    {
+        DatetimeSpanSelWt selector;
+        selector.setPresetsVisible(true);
+        const auto texts = [&selector] {
+            QStringList result { calendar(selector, false)->findChild<QLabel*>("title")->text(),
+                calendar(selector, true)->findChild<QLabel*>("title")->text() };
+            for (const char* name : { "presetToday", "presetYesterday", "presetLast24Hours", "presetLast7Days" })
+                result << selector.findChild<QPushButton*>(name)->text();
+            return result;
+        };
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhHK);
+        const QStringList zhHK = texts();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(zhHK, QStringList({ "開始", "結束", "今天", "昨天", "最近24小時", "最近7天" }));
+        QCOMPARE(texts(), QStringList({ "Start", "End", "Today", "Yesterday", "Last 24 hours", "Last 7 days" }));
     }
 
     void startMoves_data()

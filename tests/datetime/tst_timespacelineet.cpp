@@ -59,6 +59,21 @@ private slots:
         QCOMPARE(edit.getDateTimeSpace(), qMakePair(start, end));
     }
 
+    // The text is written again from the pair in the new language; the names of the edit and its icon follow.
+    void languageSwitch()
+    {
+        TimeSpaceLineEt edit;
+        edit.setDateTimeSpace(at(2024, 3, 5), at(2024, 3, 5, 23, 59, 59));
+        const auto texts = [&edit] {
+            return QStringList { edit.text(), edit.accessibleName(), edit.actions().value(0)->text() };
+        };
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+        const QStringList zhCN = texts();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(zhCN, QStringList({ "03-05 00:00 至 03-05 23:59", "时间段", "选择时间段" }));
+        QCOMPARE(texts(), QStringList({ "03-05 00:00 To 03-05 23:59", "Time span", "Choose time span" }));
+    }
+
     void mouse()
     {
         TimeSpaceLineEt edit;

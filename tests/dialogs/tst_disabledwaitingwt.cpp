@@ -124,6 +124,12 @@ private slots:
         manager().setDisabledWaitingWtErrorMsg(fresh, QStringLiteral("Device offline"));
         QVERIFY(animation.isNull() && !label(second, "animationLabel")->pixmap(Qt::ReturnByValue).isNull());
         QCOMPARE(text(second), QStringLiteral("Device offline"));
+        // A language switch translates Cancel and leaves the caller's message alone.
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+        const QString cancel = second->findChild<QPushButton*>("cancelBt")->text();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(cancel + ' ' + text(second), QStringLiteral("取消 Device offline"));
+        QCOMPARE(second->findChild<QPushButton*>("cancelBt")->text(), QStringLiteral("Cancel"));
         manager().destroyDisabledWaitingWt(fresh);
         QVERIFY(second && !second->isVisible()); // gone from the screen at once, deleted later
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);

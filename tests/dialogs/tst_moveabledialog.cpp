@@ -148,6 +148,23 @@ private slots:
         QVERIFY(dialog.isVisible() && rejected.isEmpty() && clicked.isEmpty());
     }
 
+    // The icon-only title-bar buttons are named for assistive tools, in the current language.
+    void titleBarNames()
+    {
+        ProbeDialog dialog(nullptr, true, false);
+        const auto names = [&dialog] {
+            QStringList result;
+            for (const char* name : { "minimizeBt", "maximizeBt", "closeBt" })
+                result << dialog.findChild<QWidget*>(name)->accessibleName();
+            return result;
+        };
+        QCOMPARE(names(), QStringList({ "Minimize", "Maximize", "Close" }));
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhHK);
+        const QStringList zhHK = names();
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(zhHK, QStringList({ "最小化", "最大化", "關閉" }));
+    }
+
     void hostIntegration()
     {
         // Made modal later (exec() does that): registers nothing, releases nothing.

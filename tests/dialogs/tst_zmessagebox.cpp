@@ -91,6 +91,92 @@ private slots:
             QTEST(texts[name](nullptr, "Export", "text", buttons.toStringList()), "result");
         QTEST(shown, "shown");
     }
+
+    // message(): the details toggle grows and shrinks the box, the check box's state comes back, Ctrl+C copies what
+    // the box says, and every text follows a language switch while the box is open. Steps: "details" (click the
+    // toggle), "check" (click the check box), "copy" (Ctrl+C), "zh" (to zh_CN and back), "escape", "click N".
+    void message_data()
+    {
+        QTest::addColumn<QString>("details");
+        QTest::addColumn<bool>("doNotAsk"); // the check box shown, unchecked
+        QTest::addColumn<QStringList>("texts"); // button texts, or Yes and No
+        QTest::addColumn<QString>("steps");
+        QTest::addColumn<QString>("seen"); // the size first, then what the steps saw
+        QTest::addColumn<int>("button");
+        QTest::addColumn<bool>("doNotAskAgain");
+        const QString copied = QStringLiteral("|Information|---------------------------|Delete the clip?|");
+        QTest::newRow("details") << "HTTP 401" << false << QStringList() << "details details copy click 1"
+                                 << "342x230 342x336 342x230 ---------------------------" + copied
+                + "---------------------------|HTTP 401|---------------------------|Yes   No|"
+                  "---------------------------|"
+                                 << int(MsgBoxNo) << false;
+        QTest::newRow("do not ask again") << QString() << true << QStringList({ "Retry", "Skip" }) << "check escape"
+                                          << "320x190" << 0 << true;
+        QTest::newRow("nothing extra") << QString() << false << QStringList() << "copy click 0"
+                                       << "342x200 ---------------------------" + copied
+                + "---------------------------|Yes   No|---------------------------|"
+                                       << int(MsgBoxYes) << false;
+        QTest::newRow("language") << "HTTP 401" << true << QStringList() << "details zh click 0"
+                                  << "342x230 342x336 提示 是 否 隐藏详细信息 不再询问 详细信息" << int(MsgBoxYes)
+                                  << false;
+    }
+    void message()
+    {
+        QFETCH(QString, details);
+        QFETCH(bool, doNotAsk);
+        QFETCH(QStringList, texts);
+        QFETCH(QString, steps);
+        ZMessageBoxOptions options;
+        options.icon = MsgBoxIconQuestion;
+        options.text = QStringLiteral("Delete the clip?");
+        options.buttons = MsgBoxYes | MsgBoxNo;
+        options.buttonTexts = texts;
+        options.detailText = details;
+        options.doNotAskAgainVisible = doNotAsk;
+        QGuiApplication::clipboard()->clear();
+        whenModal([this, steps](QWidget* box) {
+            QStringList seen { QStringLiteral("%1x%2").arg(box->width()).arg(box->height()) };
+            const auto child = [box](const char* name) { return box->findChild<QAbstractButton*>(name); };
+            for (const QString& step : steps.split(' ')) {
+                if (step == "details") {
+                    QTest::mouseClick(child("detailsButton"), Qt::LeftButton);
+                    seen << QStringLiteral("%1x%2").arg(box->width()).arg(box->height());
+                } else if (step == "check") {
+                    QTest::mouseClick(child("doNotAskAgainBox"), Qt::LeftButton);
+                } else if (step == "copy") {
+                    QTest::keyClick(child("firstbutton"), Qt::Key_C, Qt::ControlModifier);
+                    seen << QGuiApplication::clipboard()->text().replace('\n', '|');
+                } else if (step == "zh") {
+                    ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+                    seen << box->windowTitle() << child("firstbutton")->text() << child("secondbutton")->text()
+                         << child("detailsButton")->text() << child("doNotAskAgainBox")->text()
+                         << box->findChild<QWidget*>("detailsEdit")->accessibleName();
+                    ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+                } else if (step == "escape") {
+                    QTest::keyClick(box, Qt::Key_Escape);
+                } else {
+                    QTest::mouseClick(child(step.endsWith('0') ? "firstbutton" : "secondbutton"), Qt::LeftButton);
+                }
+            }
+            shown = seen.join(' ');
+        });
+        const ZMessageBoxResult result = ZMessageBox::message(nullptr, options);
+        QTEST(shown, "seen");
+        QTEST(result.button, "button");
+        QTEST(result.doNotAskAgain, "doNotAskAgain");
+    }
+
+    // The older functions have no copy key.
+    void noCopyInOlderBoxes()
+    {
+        QGuiApplication::clipboard()->setText(QStringLiteral("kept"));
+        whenModal([](QWidget* box) {
+            QTest::keyClick(box->findChild<QWidget*>("firstbutton"), Qt::Key_C, Qt::ControlModifier);
+            QTest::mouseClick(box->findChild<QWidget*>("firstbutton"), Qt::LeftButton);
+        });
+        QCOMPARE(int(ZMessageBox::warning(nullptr, QStringLiteral("text"))), int(MsgBoxOk));
+        QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("kept"));
+    }
 };
 
 QTEST_MAIN(tst_ZMessageBox)

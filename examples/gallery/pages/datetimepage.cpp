@@ -1,5 +1,6 @@
-// The date-time page: a calendar limited to a range, and a span line edit that opens the span selector as a popup
-// and writes the chosen pair back. An embedded span selector shows the popup's content without opening it.
+// The date-time page: a calendar limited to a range that marks the days of the page's generated recordings and rings
+// today, and a span line edit that opens the span selector as a popup and writes the chosen pair back. An embedded
+// span selector, with its preset row and a 7-day maximum, shows the popup's content without opening it.
 
 #include "gallerypage.h"
 #include "gallerypagewidget.h"
@@ -10,6 +11,7 @@
 #include "frame/zcheckbox.h"
 
 #include <QLabel>
+#include <QRandomGenerator>
 #include <QVBoxLayout>
 
 using namespace ZCORVANEBASE;
@@ -30,6 +32,21 @@ QString span(qint64 msecs)
         .arg(secs / 3600 % 24)
         .arg(secs / 60 % 60)
         .arg(secs % 60);
+}
+
+// The recordings the page pretends a channel has: most days, some with alarms, a few without any; the same every run.
+QMap<QDate, int> recordingDays(const QDate& from, const QDate& to)
+{
+    QMap<QDate, int> marks;
+    for (QDate day = from; day <= to; day = day.addDays(1)) {
+        QRandomGenerator random(quint32(day.toJulianDay()));
+        const int roll = int(random.bounded(12));
+        if (roll >= 2)
+            marks.insert(day,
+                roll >= 9 ? CalendarWt::DayMarkAlarmRecording | CalendarWt::DayMarkRecording
+                          : CalendarWt::DayMarkRecording);
+    }
+    return marks;
 }
 
 class DatetimePage : public GalleryPageWidget
@@ -60,11 +77,14 @@ private:
         calendar->setTitle(QStringLiteral("Recording date"));
         calendar->setRange(start, end);
         calendar->setInitDateTime(QDateTime(now.date(), QTime(now.time().hour(), 0)));
+        calendar->setDayMarks(recordingDays(start.date(), end.date()));
+        calendar->setTodayMarked(true);
         connect(calendar, &CalendarWt::signalDateTimeChanged, this, [this](const QDateTime& value, qint64 msecs) {
             note(QStringLiteral("calendar: %1 (moved %2)").arg(stamp(value), span(msecs)));
         });
         auto* hint = new QLabel(
-            QStringLiteral("%1 to %2: days outside are dark and ignore the mouse;\nthe arrows stay inside the range.")
+            QStringLiteral("%1 to %2: days outside are dark and ignore the mouse;\nthe arrows stay inside the range.\n"
+                           "Green bar: recordings. Red bar: alarm recordings.\nThe ring marks today.")
                 .arg(stamp(start), stamp(end)),
             box);
         layout->addWidget(calendar);
@@ -111,6 +131,8 @@ private:
         embedded->setObjectName(QStringLiteral("galleryEmbeddedSpan"));
         embedded->setWindowFlags(Qt::Widget);
         embedded->setMinSpanSecs(3600);
+        embedded->setMaxSpanSecs(7 * 86400);
+        embedded->setPresetsVisible(true);
         const QDate today = QDate::currentDate();
         embedded->setInitDateTime(QDateTime(today, QTime(8, 0)), QDateTime(today, QTime(18, 30)));
         connect(embedded, &DatetimeSpanSelWt::signalDatetimeSpanSelChanged, this,
@@ -124,7 +146,8 @@ private:
         layout->addWidget(edit, 0, 0);
         layout->addWidget(withYear, 0, 1);
         layout->addWidget(withTime, 0, 2);
-        layout->addWidget(new QLabel(QStringLiteral("Embedded selector (minimum span 1 h):"), box), 1, 0, 1, 3);
+        layout->addWidget(
+            new QLabel(QStringLiteral("Embedded selector (span 1 h to 7 days, with presets):"), box), 1, 0, 1, 3);
         layout->addWidget(embedded, 2, 0, 1, 3, Qt::AlignLeft);
         layout->setColumnStretch(3, 1);
         return box;

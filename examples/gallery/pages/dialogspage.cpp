@@ -1,6 +1,6 @@
-// The dialogs page: the message boxes of every kind and button set (in the client language), a common dialog
-// with minimise and maximise, a panel under a waiting overlay driven through the manager, and the file dialogs
-// that keep the event loop running.
+// The dialogs page: the message boxes of every kind and button set (in the client language), message() with details,
+// "Do not ask again" and the copy key, a common dialog with minimise and maximise, a panel under a waiting overlay
+// driven through the manager, and the file dialogs that keep the event loop running.
 
 #include "gallerypage.h"
 #include "gallerypagewidget.h"
@@ -133,7 +133,11 @@ private:
                 return;
             }
             box->ensurePolished();
-            target->setPixmap(box->grab());
+            const QPixmap shot = box->grab();
+            // A box taller than the preview (one with its details shown) is shown smaller.
+            target->setPixmap(shot.height() <= target->minimumHeight()
+                    ? shot
+                    : shot.scaledToHeight(target->minimumHeight(), Qt::SmoothTransformation));
             if (close)
                 QTimer::singleShot(0, box, [box] { static_cast<QDialog*>(box)->reject(); });
         });
@@ -202,8 +206,34 @@ private:
                 note(QStringLiteral("%1 -> %2").arg(label).arg(result));
             }));
         }
+        // message(): the options record. Once "Do not ask again" was ticked, the page stops asking and says so.
+        layout->addWidget(button(box, QStringLiteral("message(): details, do not ask again"), [this] {
+            if (skipDeleteQuestion) {
+                note(QStringLiteral("message(): not asked again, the clip is deleted"));
+                return;
+            }
+            capture(extrasPreview, false);
+            const ZMessageBoxResult answer = ZMessageBox::message(this, deleteQuestion());
+            skipDeleteQuestion = answer.doNotAskAgain && answer.button == MsgBoxYes;
+            note(QStringLiteral("message() -> 0x%1 (%2), do not ask again: %3 (Ctrl+C in the box copies its texts)")
+                     .arg(answer.button, 2, 16, QLatin1Char('0'))
+                     .arg(roleName(answer.button))
+                     .arg(answer.doNotAskAgain ? QStringLiteral("yes") : QStringLiteral("no")));
+        }));
         layout->addStretch(1);
         return box;
+    }
+
+    static ZMessageBoxOptions deleteQuestion()
+    {
+        ZMessageBoxOptions options;
+        options.icon = MsgBoxIconQuestion;
+        options.text = QStringLiteral("Delete the exported clip from the disk?");
+        options.buttons = MsgBoxYes | MsgBoxNo;
+        options.detailText = QStringLiteral("D:/Exports/Gate entrance/2024-03-05/rec_20240305_081500.mp4\n"
+                                            "Size: 412 MB, 00:42:17, H.265");
+        options.doNotAskAgainVisible = true;
+        return options;
     }
 
     QWidget* commonDialogs()
@@ -380,7 +410,8 @@ private:
         auto* layout = new QHBoxLayout(box);
         rolePreview = new QLabel(box);
         textPreview = new QLabel(box);
-        for (QLabel* label : { rolePreview, textPreview }) {
+        extrasPreview = new QLabel(box);
+        for (QLabel* label : { rolePreview, textPreview, extrasPreview }) {
             label->setMinimumSize(380, 200);
             label->setAlignment(Qt::AlignCenter);
             label->setStyleSheet(QStringLiteral("color:#6d7a8f;"));
@@ -400,6 +431,10 @@ private:
         ZMessageBox::warningEx(this, QStringLiteral("Export clip"),
             QStringLiteral("A file of that name already exists in the export folder."),
             { QStringLiteral("Overwrite"), QStringLiteral("Keep both"), QStringLiteral("Skip") });
+        capture(extrasPreview, true);
+        ZMessageBoxOptions options = deleteQuestion();
+        options.detailsShown = true;
+        ZMessageBox::message(this, options);
         cover();
         DisabledWaitingWtManager::_instance().updateDisabledWaitingWtDescription(
             overlayId, QStringLiteral("Searching recordings... 40%"));
@@ -423,6 +458,8 @@ private:
     ZWidget* panel = nullptr;
     QLabel* rolePreview = nullptr;
     QLabel* textPreview = nullptr;
+    QLabel* extrasPreview = nullptr;
+    bool skipDeleteQuestion = false;
     QPointer<CommonDialog> modeless;
     QUuid overlayId;
     int progress = 0;

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ZCORVANEBASE::CalendarMonthWidget</name>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Alarm recordings</source>
+        <translation>Alarm recordings</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>Recordings</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::CalendarWt</name>
     <message>
         <source>yyyy-MM-dd hh:mm:ss</source>
@@ -83,6 +98,30 @@
         <source>Dec</source>
         <translation>Dec</translation>
     </message>
+    <message>
+        <source>Previous year</source>
+        <translation>Previous year</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>Next year</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>Previous month</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>Next month</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>Date and time</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>Date</translation>
+    </message>
 </context>
 <context>
     <name>ZCORVANEBASE::DatetimeSpanSelWt</name>
@@ -94,12 +133,36 @@
         <source>end</source>
         <translation>End</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>Today</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>Yesterday</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Last 24 hours</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Last 7 days</translation>
+    </message>
 </context>
 <context>
     <name>ZCORVANEBASE::TimeSpaceLineEt</name>
     <message>
         <source> To </source>
         <translation> To </translation>
+    </message>
+    <message>
+        <source>Choose time span</source>
+        <translation>Choose time span</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>Time span</translation>
     </message>
 </context>
 </TS>

@@ -2,6 +2,21 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>ZCORVANEBASE::CalendarMonthWidget</name>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Alarm recordings</source>
+        <translation>報警錄影</translation>
+    </message>
+    <message>
+        <source>Recordings</source>
+        <translation>錄影</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::CalendarWt</name>
     <message>
         <source>yyyy-MM-dd hh:mm:ss</source>
@@ -83,6 +98,30 @@
         <source>Dec</source>
         <translation>12月</translation>
     </message>
+    <message>
+        <source>Previous year</source>
+        <translation>上一年</translation>
+    </message>
+    <message>
+        <source>Next year</source>
+        <translation>下一年</translation>
+    </message>
+    <message>
+        <source>Previous month</source>
+        <translation>上個月</translation>
+    </message>
+    <message>
+        <source>Next month</source>
+        <translation>下個月</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和時間</translation>
+    </message>
+    <message>
+        <source>Date</source>
+        <translation>日期</translation>
+    </message>
 </context>
 <context>
     <name>ZCORVANEBASE::DatetimeSpanSelWt</name>
@@ -94,12 +133,36 @@
         <source>end</source>
         <translation>結束</translation>
     </message>
+    <message>
+        <source>Today</source>
+        <translation>今天</translation>
+    </message>
+    <message>
+        <source>Yesterday</source>
+        <translation>昨天</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>最近24小時</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>最近7天</translation>
+    </message>
 </context>
 <context>
     <name>ZCORVANEBASE::TimeSpaceLineEt</name>
     <message>
         <source> To </source>
         <translation> 至 </translation>
+    </message>
+    <message>
+        <source>Choose time span</source>
+        <translation>選擇時間段</translation>
+    </message>
+    <message>
+        <source>Time span</source>
+        <translation>時間段</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ZCORVANEBASE::CommonDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>Minimize</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>Maximize</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::MessageBox</name>
     <message>
         <source>Widget</source>
@@ -60,6 +75,22 @@
     <message>
         <source>ZCorvaneBase.Error</source>
         <translation>Error</translation>
+    </message>
+    <message>
+        <source>Hide details</source>
+        <translation>Hide details</translation>
+    </message>
+    <message>
+        <source>Show details</source>
+        <translation>Show details</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>Do not ask again</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>Details</translation>
     </message>
 </context>
 </TS>

@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ZCORVANEBASE::CommonDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::MessageBox</name>
     <message>
         <source>Widget</source>
@@ -60,6 +75,22 @@
     <message>
         <source>ZCorvaneBase.Error</source>
         <translation>错误</translation>
+    </message>
+    <message>
+        <source>Hide details</source>
+        <translation>隐藏详细信息</translation>
+    </message>
+    <message>
+        <source>Show details</source>
+        <translation>显示详细信息</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>不再询问</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>详细信息</translation>
     </message>
 </context>
 </TS>

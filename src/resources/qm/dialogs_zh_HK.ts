@@ -9,6 +9,21 @@
     </message>
 </context>
 <context>
+    <name>ZCORVANEBASE::CommonDialog</name>
+    <message>
+        <source>Close</source>
+        <translation>關閉</translation>
+    </message>
+    <message>
+        <source>Minimize</source>
+        <translation>最小化</translation>
+    </message>
+    <message>
+        <source>Maximize</source>
+        <translation>最大化</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::MessageBox</name>
     <message>
         <source>Widget</source>
@@ -60,6 +75,22 @@
     <message>
         <source>ZCorvaneBase.Error</source>
         <translation>錯誤</translation>
+    </message>
+    <message>
+        <source>Hide details</source>
+        <translation>隱藏詳細資訊</translation>
+    </message>
+    <message>
+        <source>Show details</source>
+        <translation>顯示詳細資訊</translation>
+    </message>
+    <message>
+        <source>Do not ask again</source>
+        <translation>不再詢問</translation>
+    </message>
+    <message>
+        <source>Details</source>
+        <translation>詳細資訊</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,86 @@
+// The library's calendar as the day picker of another page's QDateEdit: a click on the edit (or F4, Alt+Down) opens
+// a CalendarWt popup under it that marks the days with recordings and rings today; a day click sets the edit's date
+// and closes it. Pages reach it without a header, so a page builds whether or not the date-time subsystem is:
+//     QMetaObject::invokeMethod(qApp->findChild<QObject*>("recordingDayPicker"), "attach",
+//         Q_ARG(QWidget*, dateEdit), Q_ARG(QVariantMap, marks)); // "yyyy-MM-dd" -> CalendarWt::DayMark bits
+
+#include "datetime/calendarwt.h"
+
+#include <QCoreApplication>
+#include <QDateEdit>
+#include <QEvent>
+#include <QKeyEvent>
+#include <QVariantMap>
+
+using namespace ZCORVANEBASE;
+
+namespace {
+
+class RecordingDayPicker : public QObject
+{
+    Q_OBJECT
+
+public:
+    explicit RecordingDayPicker(QObject* parent)
+        : QObject(parent)
+    {
+        setObjectName(QStringLiteral("recordingDayPicker"));
+    }
+
+    Q_INVOKABLE void attach(QWidget* edit, const QVariantMap& marks)
+    {
+        auto* dateEdit = qobject_cast<QDateEdit*>(edit);
+        if (!dateEdit)
+            return;
+        auto* calendar = new CalendarWt(dateEdit);
+        calendar->setObjectName(QStringLiteral("dayPickerCalendar"));
+        calendar->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
+        calendar->setFixedSize(250, 320);
+        calendar->setUsingTime(false);
+        calendar->setTitle(QStringLiteral("Days with recordings"));
+        QMap<QDate, int> dayMarks;
+        for (auto it = marks.cbegin(); it != marks.cend(); ++it)
+            dayMarks.insert(QDate::fromString(it.key(), Qt::ISODate), it.value().toInt());
+        calendar->setDayMarks(dayMarks);
+        calendar->setTodayMarked(true);
+        connect(calendar, &CalendarWt::signalDayClicked, dateEdit, [dateEdit, calendar](const QDate& date) {
+            dateEdit->setDate(date);
+            calendar->hide();
+        });
+        dateEdit->installEventFilter(this);
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        auto* dateEdit = qobject_cast<QDateEdit*>(watched);
+        auto* calendar = dateEdit ? dateEdit->findChild<CalendarWt*>(QStringLiteral("dayPickerCalendar")) : nullptr;
+        if (!calendar || !dateEdit->isEnabled())
+            return QObject::eventFilter(watched, event);
+        bool open = event->type() == QEvent::MouseButtonPress;
+        if (event->type() == QEvent::KeyPress) {
+            const auto* key = static_cast<QKeyEvent*>(event);
+            open = key->key() == Qt::Key_F4 || (key->key() == Qt::Key_Down && (key->modifiers() & Qt::AltModifier));
+        }
+        if (!open)
+            return QObject::eventFilter(watched, event);
+        // Instead of the edit's own calendar: the range is the edit's, the value its date.
+        calendar->setRange(
+            QDateTime(dateEdit->minimumDate(), QTime(0, 0)), QDateTime(dateEdit->maximumDate(), QTime(23, 59, 59)));
+        calendar->setInitDateTime(QDateTime(dateEdit->date(), QTime(0, 0)));
+        calendar->move(dateEdit->mapToGlobal(QPoint(0, dateEdit->height() + 2)));
+        calendar->show();
+        return true;
+    }
+};
+
+void installRecordingDayPicker()
+{
+    new RecordingDayPicker(QCoreApplication::instance());
+}
+
+} // namespace
+
+Q_COREAPP_STARTUP_FUNCTION(installRecordingDayPicker)
+
+#include "datetimepage_daypicker.moc"
