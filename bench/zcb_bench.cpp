@@ -6,6 +6,7 @@
 #include "tables/tablewidget.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 #include "timeaxis/progresscursorwt_p.h"
+#include "timeaxis/rangeselection_p.h"
 #include "timeaxis/recordingstimeaxisbox.h"
 
 #include "benchdata.h"
@@ -20,6 +21,7 @@
 #include <QHeaderView>
 #include <QImage>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QMovie>
 #include <QTableWidget>
 #include <QTimer>
@@ -86,6 +88,48 @@ QDateTime spanBegin(qint64 n)
     return n % 2 == 0 ? dayBegin() : dayBegin().addSecs(6 * 3600);
 }
 
+// The "...Features" variants run a benchmark with every opt-in feature of the box on (range selection with a span
+// selected on every row, short recordings at least 3 pixels wide, label clusters and the hover read-out). Their
+// pixels differ from the plain painter's by design, so the pixel check is left out. Label marks are the host's data,
+// not a feature: BM_BoxRepaintMarks and BM_BoxRepaintMarksFeatures put three close marks on every row, without and
+// with the features, to show what clustering them adds.
+bool featuresOn = false;
+bool marksOn = false;
+
+struct FeaturesOn
+{
+    FeaturesOn() { featuresOn = true; }
+    ~FeaturesOn() { featuresOn = false; }
+};
+
+void enableFeatures(RecordingsTimeAxisBox& box)
+{
+    box.setRangeSelectionEnabled(true);
+    box.setMinimumIntervalWidth(3);
+    box.setLabelClusteringEnabled(true);
+    box.setHoverReadoutEnabled(true);
+}
+
+// Three label marks a few minutes apart at noon (marksOn) and a span selected with Shift+drag from 10:00 to 11:40
+// (featuresOn).
+void decorateRow(ChannelRecordingTimeAxisWt* bar, const RecordingSearchInfo& search)
+{
+    for (int i = 0; marksOn && i < 3; ++i) {
+        const LocalRecordingLabelInfo info { QStringLiteral("mark %1").arg(i), search.channelId,
+            search.recordingLocation, dayBegin().addSecs(12 * 3600 + i * 240) };
+        QMetaObject::invokeMethod(
+            bar, "slotAddRecordingLabelToLocalDB", Q_ARG(LocalRecordingLabelInfo, info), Q_ARG(int, 0));
+    }
+    if (!featuresOn)
+        return;
+    bar->setBeginTimeAndDegree(Degree24Hours, dayBegin()); // the bench's day: x 600 is 10:00
+    QWidget* strip = bar->findChild<QWidget*>(QStringLiteral("recordingsWt"));
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(600, 10), Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(strip, &press);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(700, 10), Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+    QCoreApplication::sendEvent(strip, &release);
+}
+
 // A shown box of `rows` rows whose bars are 1440 pixels wide, as the host lays it out under its ruler.
 class Rows
 {
@@ -96,6 +140,8 @@ public:
         box.setChannelCheckBoxWidth(checkBoxWidth);
         box.setMarginRight(10);
         box.resize(10 + checkBoxWidth + 6 + barWidth + 10, box.height());
+        if (featuresOn)
+            enableFeatures(box);
         box.show();
         QCoreApplication::processEvents();
     }
@@ -110,6 +156,8 @@ public:
         startSearch(row);
         box.setChannelRecordingsTimeInfo(recordings, row, searchKey, true, autoAppoint);
         box.setRecordingSearchInfo(SearchFinished, searchKey, searchOf(row));
+        if (featuresOn || marksOn)
+            decorateRow(bar(row), searchOf(row));
     }
     // The box's area covered by the bars: what a span change makes the window repaint.
     QRegion barsRegion() const
@@ -165,10 +213,13 @@ void barRepaint(benchmark::State& state, TimeAxisDegree degree, const QDateTime&
         return state.SkipWithError("the bar is not 1440 pixels wide");
     for (qint64 n = 0; n < 2; ++n) {
         bar->setBeginTimeAndDegree(degree, repaintBegin(begin, n));
-        if (paintedStrip(strip)
-            != TimeAxisOracle::paintRecordings(recordings, repaintBegin(begin, n), degree, barWidth, barHeight))
+        if (!featuresOn
+            && paintedStrip(strip)
+                != TimeAxisOracle::paintRecordings(recordings, repaintBegin(begin, n), degree, barWidth, barHeight))
             return state.SkipWithError("pixels differ from the literal painter");
     }
+    if (featuresOn && !(bar->rangeSelection() && bar->rangeSelection()->hasSelection()))
+        return state.SkipWithError("no span selected");
     qint64 n = 0;
     for (auto _ : state) {
         bar->setBeginTimeAndDegree(degree, repaintBegin(begin, ++n));
@@ -516,6 +567,8 @@ void BM_BoxConstruct64(benchmark::State& state)
     QImage image(10 + checkBoxWidth + 6 + barWidth + 10, 22 * boxRows + 19, QImage::Format_ARGB32);
     for (auto _ : state) {
         auto box = std::make_unique<RecordingsTimeAxisBox>(boxRows, true);
+        if (featuresOn)
+            enableFeatures(*box);
         box->setChannelCheckBoxWidth(checkBoxWidth);
         box->setMarginRight(10);
         box->resize(image.size());
@@ -645,6 +698,55 @@ void BM_IdleBox64(benchmark::State& state)
     state.counters["movies"] = movies;
 }
 
+// ---- With every feature on ---------------------------------------------------------------------------------------
+
+void BM_BarRepaintFeatures(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_BarRepaint(state);
+}
+void BM_BarRepaintDegree1Features(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_BarRepaintDegree1(state);
+}
+void BM_BoxRepaintFeatures(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_BoxRepaint(state);
+}
+void BM_BoxRepaintMarks(benchmark::State& state)
+{
+    marksOn = true;
+    BM_BoxRepaint(state);
+    marksOn = false;
+}
+void BM_BoxRepaintMarksFeatures(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_BoxRepaintMarks(state);
+}
+void BM_CursorStepRepaintFeatures(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_CursorStepRepaint(state);
+}
+void BM_ProgressReportFeatures(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_ProgressReport(state);
+}
+void BM_SetRecordings64Features(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_SetRecordings64(state);
+}
+void BM_BoxConstruct64Features(benchmark::State& state)
+{
+    FeaturesOn on;
+    BM_BoxConstruct64(state);
+}
+
 } // namespace
 
 BENCHMARK(BM_BarRepaint)->Arg(144)->Arg(3000)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
@@ -662,6 +764,15 @@ BENCHMARK(BM_BareTableWidgetAppend)->Arg(10000)->Arg(100000)->Unit(benchmark::kM
 BENCHMARK(BM_BoxConstruct64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxConstruct64Bare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdleBox64)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BarRepaintFeatures)->Arg(144)->Arg(3000)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BarRepaintDegree1Features)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoxRepaintFeatures)->Arg(8640)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoxRepaintMarks)->Arg(8640)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoxRepaintMarksFeatures)->Arg(8640)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_CursorStepRepaintFeatures)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_ProgressReportFeatures)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_SetRecordings64Features)->Arg(8640)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_BoxConstruct64Features)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

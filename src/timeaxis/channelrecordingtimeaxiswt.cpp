@@ -1,7 +1,11 @@
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 
+#include "timeaxis/hoverreadout_p.h"
+#include "timeaxis/labelclusters_p.h"
 #include "timeaxis/progresscursorwt_p.h"
+#include "timeaxis/rangeselection_p.h"
 #include "timeaxis/recordinglabelwt_p.h"
+#include "timeaxis/timeaxisaccessible_p.h"
 
 #include <QHBoxLayout>
 #include <QImage>
@@ -95,6 +99,8 @@ void ChannelRecordingTimeAxisWt::setRecordingsTimeInfo(
     if (!m_index.build(recordings))
         return;
     m_paintRow = QImage();
+    if (m_rangeSelection)
+        m_rangeSelection->clear();
     progressCursor->hide();
     this->recordings = recordings;
     this->playbackByTimeEnable = playbackByTimeEnable;
@@ -139,6 +145,7 @@ void ChannelRecordingTimeAxisWt::updatePlaybackTime(const QDateTime& datetime)
     placeCursor(datetime);
     checkPlaybackProgress();
     emitDatetimePercentInFile(playbackDatetime);
+    TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
 }
 
 bool ChannelRecordingTimeAxisWt::appointPlaybackTime(const QDateTime& datetime)
@@ -156,6 +163,7 @@ bool ChannelRecordingTimeAxisWt::appointPlaybackTime(const QDateTime& datetime)
     emit signalAppointPlaybackTime(
         searchInfo.channelId, searchInfo.playbackIndex, searchInfo.recordingLocation, datetime);
     emitDatetimePercentInFile(playbackDatetime);
+    TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
     return true;
 }
 
@@ -172,6 +180,7 @@ bool ChannelRecordingTimeAxisWt::appointPlaybackTime(float percent)
 
 void ChannelRecordingTimeAxisWt::resetRecordingInfo()
 {
+    const bool wasPlaying = playbackDatetime.isValid();
     recordings.clear();
     m_index.clear();
     m_paintRow = QImage();
@@ -188,9 +197,14 @@ void ChannelRecordingTimeAxisWt::resetRecordingInfo()
         label->deleteLater();
     }
     recordingLabels.clear();
+    if (m_rangeSelection)
+        m_rangeSelection->clear();
+    updateLabelClusters();
     emit signalRecordingLabelsEnabled(names, false);
     recordingsWt->update();
     emit signalDatetimePercentInFile(searchInfo.playbackIndex, 0.0f);
+    if (wasPlaying)
+        TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
 }
 
 void ChannelRecordingTimeAxisWt::setWaitingVisible(bool visible)
@@ -308,32 +322,48 @@ void ChannelRecordingTimeAxisWt::paintRecordings(const QRect& dirty)
 {
     QPainter painter(recordingsWt);
     painter.setPen(Qt::NoPen);
-    const QColor background(QStringLiteral("#24344c"));
-    const int width = recordingsWt->width();
-    if (m_index.isEmpty() || !beginDatetime.isValid() || width <= 0) {
-        painter.fillRect(dirty, background);
+    if (!updatePaintRow()) {
+        painter.fillRect(dirty, QColor(QStringLiteral("#24344c")));
+        paintFeatures(painter, dirty);
         return;
     }
     // Every row of the strip is the same: one row of pixels, made from the recordings' pixel runs when the span,
     // the width or the recordings change, and copied into the dirty rows and columns only (a cursor step repaints
     // a few dozen columns, not the strip).
-    const qint64 viewBegin = beginDatetime.toMSecsSinceEpoch();
-    if (m_paintRow.width() != width || m_paintRowBegin != viewBegin || m_paintRowDegree != degree) {
-        m_paintRow = QImage(width, 1, QImage::Format_RGB32);
-        m_paintRow.fill(background);
-        auto* pixels = reinterpret_cast<QRgb*>(m_paintRow.scanLine(0));
-        const QRgb normal = QColor(QStringLiteral("#00cf8b")).rgb();
-        const QRgb alarm = QColor(QStringLiteral("#dc4d4d")).rgb();
-        const QVector<RecordingPaintRun> runs = m_index.paintRuns(viewBegin, degree, width);
-        for (const RecordingPaintRun& run : runs)
-            std::fill(pixels + run.x1, pixels + run.x2, run.isAlarm ? alarm : normal);
-        m_paintRowBegin = viewBegin;
-        m_paintRowDegree = degree;
-    }
     const QRect rows = dirty & recordingsWt->rect();
     const QRect columns(rows.left(), 0, rows.width(), 1);
     for (int y = rows.top(); y <= rows.bottom(); ++y)
         painter.drawImage(QPoint(rows.left(), y), m_paintRow, columns);
+    paintFeatures(painter, dirty);
+}
+
+bool ChannelRecordingTimeAxisWt::updatePaintRow()
+{
+    const int width = recordingsWt->width();
+    if (m_index.isEmpty() || !beginDatetime.isValid() || width <= 0)
+        return false;
+    // Converting a local date-time costs a call to the C library; comparing two local ones costs nothing. The
+    // features ask for the row (and the view's begin) several times a paint.
+    const bool sameBegin = !m_paintRow.isNull() && m_paintRowBeginDatetime == beginDatetime;
+    const qint64 viewBegin = sameBegin ? m_paintRowBegin : beginDatetime.toMSecsSinceEpoch();
+    m_paintRowBeginDatetime = beginDatetime;
+    if (m_paintRow.width() != width || m_paintRowBegin != viewBegin || m_paintRowDegree != degree
+        || m_paintRowMinimumWidth != m_minimumIntervalWidth) {
+        m_paintRow = QImage(width, 1, QImage::Format_RGB32);
+        m_paintRow.fill(QColor(QStringLiteral("#24344c")));
+        auto* pixels = reinterpret_cast<QRgb*>(m_paintRow.scanLine(0));
+        const QRgb normal = QColor(QStringLiteral("#00cf8b")).rgb();
+        const QRgb alarm = QColor(QStringLiteral("#dc4d4d")).rgb();
+        const QVector<RecordingPaintRun> runs = m_minimumIntervalWidth > 0
+            ? m_index.paintRunsWidened(viewBegin, degree, width, m_minimumIntervalWidth)
+            : m_index.paintRuns(viewBegin, degree, width);
+        for (const RecordingPaintRun& run : runs)
+            std::fill(pixels + run.x1, pixels + run.x2, run.isAlarm ? alarm : normal);
+        m_paintRowBegin = viewBegin;
+        m_paintRowDegree = degree;
+        m_paintRowMinimumWidth = m_minimumIntervalWidth;
+    }
+    return true;
 }
 
 void ChannelRecordingTimeAxisWt::setWaitingAnimationRunning(bool running)
@@ -402,7 +432,8 @@ void ChannelRecordingTimeAxisWt::placeRecordingLabel(RecordingLabelWt* label, co
         label->hide();
         return;
     }
-    label->show();
+    if (!m_labelClusters || !m_labelClusters->isGathered(label)) // a gathered mark stays hidden, but placed
+        label->show();
     const int half = static_cast<int>(label->width() * 0.5);
     qint64 labelX = x - half;
     if (x - half < 0)
@@ -414,8 +445,12 @@ void ChannelRecordingTimeAxisWt::placeRecordingLabel(RecordingLabelWt* label, co
 
 void ChannelRecordingTimeAxisWt::placeAllRecordingLabels()
 {
+    if (m_labelClusters)
+        m_labelClusters->beforePlacement();
     for (RecordingLabelWt* label : qAsConst(recordingLabels))
         placeRecordingLabel(label, label->getRecordingLabelInfo().datetime);
+    if (m_labelClusters)
+        m_labelClusters->update();
 }
 
 bool ChannelRecordingTimeAxisWt::isInFileDatetimeRange(const QDateTime& datetime) const
@@ -485,6 +520,7 @@ void ChannelRecordingTimeAxisWt::slotAddRecordingLabelToLocalDB(const LocalRecor
     label->show();
     recordingLabels.append(label);
     placeRecordingLabel(label, info.datetime);
+    updateLabelClusters();
 }
 
 void ChannelRecordingTimeAxisWt::slotDeleteRecordingLabelFromLocalDB(const QString& name)
@@ -495,6 +531,7 @@ void ChannelRecordingTimeAxisWt::slotDeleteRecordingLabelFromLocalDB(const QStri
             label->hide();
             label->deleteLater();
             recordingLabels.removeAt(i);
+            updateLabelClusters();
             return;
         }
     }
@@ -505,6 +542,7 @@ void ChannelRecordingTimeAxisWt::slotUpdateRecordingLabelNameInLocalDB(const QSt
     for (RecordingLabelWt* label : qAsConst(recordingLabels)) {
         if (label->getRecordingLabelInfo().name == oldName) {
             label->rename(newName);
+            updateLabelClusters();
             return;
         }
     }
@@ -513,6 +551,78 @@ void ChannelRecordingTimeAxisWt::slotUpdateRecordingLabelNameInLocalDB(const QSt
 void ChannelRecordingTimeAxisWt::slotDownloadByTimeRangeBtClicked(const QDateTime& datetime)
 {
     emit signalDownloadByTimeRangeBtClicked(this, datetime);
+}
+
+// ---- Opt-in features ------------------------------------------------------------------------------------------
+
+void ChannelRecordingTimeAxisWt::setRangeSelectionEnabled(bool enabled)
+{
+    if (enabled == (m_rangeSelection != nullptr))
+        return;
+    if (enabled) {
+        m_rangeSelection = new RangeSelection(this);
+    } else {
+        delete m_rangeSelection;
+        m_rangeSelection = nullptr;
+        recordingsWt->update();
+    }
+}
+
+void ChannelRecordingTimeAxisWt::setMinimumIntervalWidth(int pixels)
+{
+    if (pixels < 0 || pixels == m_minimumIntervalWidth)
+        return;
+    m_minimumIntervalWidth = pixels;
+    recordingsWt->update();
+}
+
+void ChannelRecordingTimeAxisWt::setLabelClusteringEnabled(bool enabled)
+{
+    if (enabled == (m_labelClusters != nullptr))
+        return;
+    if (enabled) {
+        m_labelClusters = new LabelClusters(this);
+        updateLabelClusters();
+    } else {
+        delete m_labelClusters;
+        m_labelClusters = nullptr;
+        placeAllRecordingLabels();
+    }
+}
+
+void ChannelRecordingTimeAxisWt::setHoverReadoutEnabled(bool enabled)
+{
+    if (enabled == (m_hoverReadout != nullptr))
+        return;
+    if (enabled) {
+        m_hoverReadout = new HoverReadout(this);
+    } else {
+        delete m_hoverReadout;
+        m_hoverReadout = nullptr;
+    }
+}
+
+int ChannelRecordingTimeAxisWt::recordingKindAtX(int x)
+{
+    if (x < 0 || x > recordingsWt->width() || !updatePaintRow())
+        return 0;
+    const QRgb pixel = m_paintRow.pixel(qMin(x, m_paintRow.width() - 1), 0);
+    if (pixel == QColor(QStringLiteral("#dc4d4d")).rgb())
+        return 2;
+    return pixel == QColor(QStringLiteral("#00cf8b")).rgb() ? 1 : 0;
+}
+
+void ChannelRecordingTimeAxisWt::paintFeatures(QPainter& painter, const QRect& dirty)
+{
+    if (m_rangeSelection)
+        m_rangeSelection->paint(painter, recordingsWt->width(), recordingsWt->height(), dirty);
+}
+
+// Placement shows every mark whose moment is in view; the clusters then hide the marks they gather.
+void ChannelRecordingTimeAxisWt::updateLabelClusters()
+{
+    if (m_labelClusters)
+        placeAllRecordingLabels();
 }
 
 } // namespace ZCORVANEBASE

@@ -5,6 +5,7 @@
 #include "timeaxis/timeaxismodel.h"
 
 #include <QDateTime>
+#include <QElapsedTimer>
 #include <QImage>
 #include <QList>
 #include <QPair>
@@ -13,11 +14,15 @@
 
 class QLabel;
 class QMovie;
+class QPainter;
 
 namespace ZCORVANEBASE {
 
 class ProgressCursorWt;
 class RecordingLabelWt;
+class RangeSelection;
+class LabelClusters;
+class HoverReadout;
 
 // One row of the playback time axis: the recordings of the channel shown in one playback window, painted over the
 // visible span (green, red for alarm recordings), with the play cursor and the label marks. A click seeks, progress
@@ -33,6 +38,7 @@ class RecordingLabelWt;
 // - The waiting animation is loaded when waitingLabel is first shown and runs only while the label is visible;
 //   hidden, it is paused where it stands.
 // - Label marks whose moment is not valid are not counted when checking the 300-second distance.
+// - Screen readers are told of a new play position (seek, progress, finish, reset) at most once a second per bar.
 class ZCORVANEBASE_PRIVATE_EXPORT ChannelRecordingTimeAxisWt : public QWidget
 {
     Q_OBJECT
@@ -84,6 +90,8 @@ private slots:
 
 private:
     friend class RecordingsTimeAxisBox;
+    friend class RecordingsBoxKeyboardNavigator; // keyboard seeks read the recordings and the label marks
+    friend class BarAccessible; // screen readers read the play position and the recording under it
 
     void init(bool downloadEnabled);
     void connectSignalsWithSlots();
@@ -120,6 +128,44 @@ private:
     QImage m_paintRow;
     qint64 m_paintRowBegin;
     int m_paintRowDegree;
+    QElapsedTimer m_accessibleValueClock; // when the last value-change event went to screen readers
+
+    // ---- Opt-in features, each off by default (then nothing of them exists and the bar paints and signals as
+    // without them): a span selected for download (rangeselection_p.h), short recordings painted at a minimum width
+    // with alarm winning (RecordingTimeIndex::paintRunsWidened), crowded label marks shown as one with a count
+    // (labelclusters_p.h) and a read-out of the moment under the pointer (hoverreadout_p.h).
+public:
+    void setRangeSelectionEnabled(bool enabled);
+    void setMinimumIntervalWidth(int pixels);
+    void setLabelClusteringEnabled(bool enabled);
+    void setHoverReadoutEnabled(bool enabled);
+    RangeSelection* rangeSelection() const { return m_rangeSelection; }
+    LabelClusters* labelClusters() const { return m_labelClusters; }
+    HoverReadout* hoverReadout() const { return m_hoverReadout; }
+    QWidget* strip() const { return recordingsWt; }
+    // What the strip shows in column x: 0 no recording, 1 a recording, 2 an alarm recording.
+    int recordingKindAtX(int x);
+
+signals:
+    // A span selected with Shift+drag, snapped to the recorded part (see RangeSelection).
+    void signalDownloadRangeSelected(QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end);
+
+private:
+    friend class RangeSelection;
+    friend class LabelClusters;
+    friend class HoverReadout;
+
+    // Makes m_paintRow the row of the current span, width and recordings; false when the strip shows none.
+    bool updatePaintRow();
+    void paintFeatures(QPainter& painter, const QRect& dirty);
+    void updateLabelClusters();
+
+    RangeSelection* m_rangeSelection = nullptr;
+    LabelClusters* m_labelClusters = nullptr;
+    HoverReadout* m_hoverReadout = nullptr;
+    int m_minimumIntervalWidth = 0;
+    int m_paintRowMinimumWidth = 0;
+    QDateTime m_paintRowBeginDatetime; // beginDatetime as m_paintRowBegin was taken from it
 };
 
 } // namespace ZCORVANEBASE

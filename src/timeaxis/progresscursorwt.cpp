@@ -1,5 +1,7 @@
 #include "timeaxis/progresscursorwt_p.h"
 
+#include "frame/scaledpixmap_p.h"
+
 #include <QBoxLayout>
 #include <QLabel>
 #include <QMouseEvent>
@@ -38,7 +40,7 @@ void ProgressCursorWt::init(bool downloadEnabled)
     downloadBt = new QPushButton(this);
     downloadBt->setObjectName(QStringLiteral("downloadBt"));
     downloadBt->setFixedSize(14, 14);
-    downloadBt->setToolTip(tr("Download"));
+    retranslate();
     downloadBt->setStyleSheet(QStringLiteral(
         "QPushButton{background-color:transparent;border-image: url(:/images/images/ico_progress_cursor_download_n.png);}QPushButton:hover{border-image: url(:/images/images/ico_progress_cursor_download_h.png);}QPushButton:pressed{border-image: url(:/images/images/ico_progress_cursor_download_h.png);}QPushButton:disabled{border-image: url(:/images/images/ico_progress_cursor_download_d.png);}"));
     downloadBt->setHidden(!downloadEnabled);
@@ -92,9 +94,25 @@ void ProgressCursorWt::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
     painter.drawPixmap(rect(),
-        QPixmap(isFlipped ? QStringLiteral(":/images/images/progress_cursor_bk_r.png")
-                          : QStringLiteral(":/images/images/progress_cursor_bk.png")));
+        scaledPixmap(isFlipped ? QStringLiteral(":/images/images/progress_cursor_bk_r.png")
+                               : QStringLiteral(":/images/images/progress_cursor_bk.png"),
+            this));
     QWidget::paintEvent(event);
+}
+
+void ProgressCursorWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+// The download button shows only an image: its tool tip and accessible texts say what it does.
+void ProgressCursorWt::retranslate()
+{
+    downloadBt->setToolTip(tr("Download"));
+    downloadBt->setAccessibleName(tr("Download"));
+    downloadBt->setAccessibleDescription(tr("Downloads the recording from the play position on"));
 }
 
 void ProgressCursorWt::slotDownloadBtClicked()

@@ -14,6 +14,7 @@ namespace ZCORVANEBASE {
 // when downloads are enabled, a small button asking the host to download from that moment on. Flipped, the flag
 // stands to the left of its moment so it stays inside the bar at the right edge. Presses on the upper row (the text
 // and the button) stay with the cursor; lower presses travel on to the bar, so the stem can still be clicked through.
+// The flag images are drawn from their "@2x" variants on high-DPI screens; the button's texts follow a language switch.
 class ZCORVANEBASE_PRIVATE_EXPORT ProgressCursorWt : public QWidget
 {
     Q_OBJECT
@@ -34,6 +35,7 @@ signals:
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotDownloadBtClicked();
@@ -41,6 +43,7 @@ private slots:
 private:
     void init(bool downloadEnabled);
     void connectSignalsWithSlots();
+    void retranslate();
 
     QLabel* timeLabel;
     QPushButton* downloadBt;

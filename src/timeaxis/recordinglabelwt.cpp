@@ -1,7 +1,9 @@
 #include "timeaxis/recordinglabelwt_p.h"
 
 #include "frame/hostaccess_p.h"
+#include "frame/scaledpixmap_p.h"
 
+#include <QEvent>
 #include <QPainter>
 
 namespace ZCORVANEBASE {
@@ -39,7 +41,14 @@ void RecordingLabelWt::updateToolTip()
 void RecordingLabelWt::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.drawPixmap(rect(), QPixmap(QStringLiteral(":/images/images/added_label_n.png")));
+    painter.drawPixmap(rect(), scaledPixmap(QStringLiteral(":/images/images/added_label_n.png"), this));
+}
+
+void RecordingLabelWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        updateToolTip();
+    QWidget::changeEvent(event);
 }
 
 } // namespace ZCORVANEBASE

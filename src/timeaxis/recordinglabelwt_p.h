@@ -8,7 +8,8 @@
 namespace ZCORVANEBASE {
 
 // The mark of one user label on a channel bar: an 11 x 21 image whose tool tip gives the label's name and moment
-// (formatted by the host worker, or "yyyy-MM-dd hh:mm:ss" when the host installed none).
+// (formatted by the host worker, or "yyyy-MM-dd hh:mm:ss" when the host installed none). The image is drawn from its
+// "@2x" variant on high-DPI screens; the tool tip is made again on a language switch (the host formats the moment).
 class ZCORVANEBASE_PRIVATE_EXPORT RecordingLabelWt : public QWidget
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void updateToolTip();

@@ -4,8 +4,12 @@
 #include "frame/zcheckbox.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 
+#include "timeaxis/timeaxisaccessible_p.h"
+#include "timeaxis/timeaxiskeyboard_p.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QSet>
 #include <QVBoxLayout>
 
 namespace ZCORVANEBASE {
@@ -21,6 +25,7 @@ RecordingsTimeAxisBox::RecordingsTimeAxisBox(int channelCount, bool downloadEnab
     , timeAxisWt(nullptr)
     , channelCount(channelCount < 1 ? defaultChannelCount : channelCount)
     , m_layout(nullptr)
+    , m_keyboardNavigator(nullptr)
 {
     init(downloadEnabled);
     connectSignalsWithSlots();
@@ -31,12 +36,17 @@ RecordingsTimeAxisBox::RecordingsTimeAxisBox(QWidget* parent)
 {
 }
 
-RecordingsTimeAxisBox::~RecordingsTimeAxisBox() = default;
+RecordingsTimeAxisBox::~RecordingsTimeAxisBox()
+{
+    // The keyboard navigator watches the rows: it goes while they are still there.
+    delete m_keyboardNavigator;
+}
 
 void RecordingsTimeAxisBox::init(bool downloadEnabled)
 {
     setBackgroundColor(QColor(QStringLiteral("#0e1622")));
     setFixedHeight(22 * channelCount + 19);
+    setAccessibleName(tr("Playback windows"));
 
     addingLabel = new QLabel(this);
     addingLabel->setObjectName(QStringLiteral("addingLabel"));
@@ -54,7 +64,6 @@ void RecordingsTimeAxisBox::createRecordingsTimeAxis(bool downloadEnabled)
         auto* checkBox = new ZCheckBox(this);
         checkBox->setObjectName(QStringLiteral("checkBox_%1").arg(index));
         checkBox->setFixedHeight(rowHeight);
-        checkBox->setText(defaultTitle(index));
         connect(checkBox, SIGNAL(clicked(bool)), this, SLOT(slotChannelRecordingTimeAxisCheckBxClicked(bool)));
 
         auto* bar = new ChannelRecordingTimeAxisWt(downloadEnabled, this);
@@ -75,6 +84,9 @@ void RecordingsTimeAxisBox::createRecordingsTimeAxis(bool downloadEnabled)
         connect(bar,
             SIGNAL(signalDownloadByTimeRangeBtClicked(QWidget*,QDateTime)), this,
                 SLOT(slotDownloadByTimeRangeBtClicked(QWidget*,QDateTime)));
+        connect(bar,
+            SIGNAL(signalDownloadRangeSelected(QWidget*,QDateTime,QDateTime)), this,
+                SLOT(slotDownloadRangeSelected(QWidget*,QDateTime,QDateTime)));
 
         auto* rowLayout = new QHBoxLayout;
         rowLayout->setContentsMargins(0, 0, 0, 0);
@@ -83,6 +95,7 @@ void RecordingsTimeAxisBox::createRecordingsTimeAxis(bool downloadEnabled)
         rowLayout->addWidget(bar);
         m_layout->addLayout(rowLayout);
         rows.insert(index, qMakePair(checkBox, bar));
+        setRowTitle(rows.value(index), defaultTitle(index));
     }
 }
 
@@ -164,7 +177,17 @@ void RecordingsTimeAxisBox::setRecordingSearchInfo(
         bar->searchInfo.beginDatetime = info.beginDatetime;
         bar->searchInfo.endDatetime = info.endDatetime;
         auto* worker = hostWorker("getChannelName");
-        it->first->setText(worker ? worker->getChannelName(info.channelId) : info.channelId);
+        QString title = worker ? worker->getChannelName(info.channelId) : info.channelId;
+        if (title.isEmpty() && !info.channelId.isEmpty()) { // a row must never lose its title: show the id
+            static QSet<QString> warned; // once per channel
+            if (!warned.contains(info.channelId))
+                qWarning("ZCorvaneBase: the host worker's getChannelName() gave no name for channel \"%s\"; the row "
+                         "shows the channel id",
+                    qPrintable(info.channelId));
+            warned.insert(info.channelId);
+            title = info.channelId;
+        }
+        setRowTitle(*it, title);
     } else if (state == SearchFinished) {
         if (bar->searchKey == searchKey)
             bar->setWaitingVisible(false);
@@ -185,7 +208,7 @@ void RecordingsTimeAxisBox::recoverChannelRecordingTimeAxisInfo(int playbackInde
     const auto it = rows.constFind(playbackIndex);
     if (it == rows.constEnd())
         return;
-    it->first->setText(defaultTitle(playbackIndex));
+    setRowTitle(*it, defaultTitle(playbackIndex));
     it->second->resetRecordingInfo();
 }
 
@@ -281,7 +304,7 @@ void RecordingsTimeAxisBox::swapRecordingTimeAxis(int from, int to)
     for (int index : { from, to }) {
         const auto& row = rows[index];
         if (row.second->getRecordingSearchInfo().channelId.isEmpty())
-            row.first->setText(defaultTitle(index));
+            setRowTitle(row, defaultTitle(index));
     }
 }
 
@@ -470,7 +493,7 @@ void RecordingsTimeAxisBox::slotUpdateGroupChannelsInLocalDB(const QMap<QString,
         const QString& channelId = row.second->getRecordingSearchInfo().channelId;
         const auto name = channelNames.constFind(channelId);
         if (!channelId.isEmpty() && name != channelNames.constEnd())
-            row.first->setText(name.value());
+            setRowTitle(row, name.value());
     }
 }
 
@@ -503,7 +526,7 @@ void RecordingsTimeAxisBox::slotUpdateLocalDevs(const QList<vms_sdk::DevInfo>& d
         for (const auto& row : qAsConst(rows)) {
             const QString devId = deviceIdOf(row.second->getRecordingSearchInfo().channelId);
             if (!devId.isEmpty() && devId == dev.devId)
-                row.first->setText(dev.devName);
+                setRowTitle(row, dev.devName);
         }
     }
 }
@@ -522,8 +545,92 @@ void RecordingsTimeAxisBox::slotUpdateDevChannels(const QString&, const QList<vm
             break;
         const auto name = channelNames.constFind(channelId);
         if (!channelId.isEmpty() && name != channelNames.constEnd())
-            row.first->setText(name.value());
+            setRowTitle(row, name.value());
     }
+}
+
+// ---- Keyboard operation, screen readers and language change ----
+
+void RecordingsTimeAxisBox::setKeyboardNavigationEnabled(bool enabled)
+{
+    if (enabled == isKeyboardNavigationEnabled())
+        return;
+    if (enabled) {
+        m_keyboardNavigator = new RecordingsBoxKeyboardNavigator(this);
+    } else {
+        delete m_keyboardNavigator;
+        m_keyboardNavigator = nullptr;
+    }
+}
+
+bool RecordingsTimeAxisBox::isKeyboardNavigationEnabled() const
+{
+    return m_keyboardNavigator != nullptr;
+}
+
+void RecordingsTimeAxisBox::setRowTitle(const QPair<ZCheckBox*, ChannelRecordingTimeAxisWt*>& row, const QString& title)
+{
+    row.first->setText(title);
+    row.first->setAccessibleName(title);
+    row.first->setAccessibleDescription(tr("Plays this window from the moment picked on the time ruler"));
+    TimeAxisAccessible::notifyNameChanged(row.second); // the bar is named with the title too
+}
+
+void RecordingsTimeAxisBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZWidget::changeEvent(event);
+}
+
+// Rows without a channel show the default title of the new language; a channel keeps the name the host gave it.
+void RecordingsTimeAxisBox::retranslate()
+{
+    setAccessibleName(tr("Playback windows"));
+    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+        const bool hasChannel = !it->second->getRecordingSearchInfo().channelId.isEmpty();
+        setRowTitle(*it, hasChannel ? it->first->text() : defaultTitle(it.key()));
+    }
+}
+
+// ---- Range selection, minimum interval width, label clusters, hover read-out ------------------------------------
+
+void RecordingsTimeAxisBox::setRangeSelectionEnabled(bool enabled)
+{
+    m_rangeSelectionEnabled = enabled;
+    for (const auto& row : qAsConst(rows))
+        row.second->setRangeSelectionEnabled(enabled);
+}
+
+void RecordingsTimeAxisBox::setMinimumIntervalWidth(int pixels)
+{
+    if (pixels < 0)
+        return;
+    m_minimumIntervalWidth = pixels;
+    for (const auto& row : qAsConst(rows))
+        row.second->setMinimumIntervalWidth(pixels);
+}
+
+void RecordingsTimeAxisBox::setLabelClusteringEnabled(bool enabled)
+{
+    m_labelClusteringEnabled = enabled;
+    for (const auto& row : qAsConst(rows))
+        row.second->setLabelClusteringEnabled(enabled);
+}
+
+void RecordingsTimeAxisBox::setHoverReadoutEnabled(bool enabled)
+{
+    m_hoverReadoutEnabled = enabled;
+    for (const auto& row : qAsConst(rows))
+        row.second->setHoverReadoutEnabled(enabled);
+}
+
+void RecordingsTimeAxisBox::slotDownloadRangeSelected(
+    QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end)
+{
+    const int index = getPlaybackIndex(channelRecordingTimeAxisWt);
+    if (index != -1)
+        emit signalDownloadRangeSelected(index, begin, end);
 }
 
 } // namespace ZCORVANEBASE

@@ -20,6 +20,7 @@ class QVBoxLayout;
 namespace ZCORVANEBASE {
 
 class ChannelRecordingTimeAxisWt;
+class RecordingsBoxKeyboardNavigator;
 class ZCheckBox;
 
 // The host's handle on the recording time axis below the ruler: one row per playback window, each a check box
@@ -43,6 +44,26 @@ class ZCheckBox;
 //   slots, which depend on the host's channel-id conversions, change nothing.
 // - appointPlaybackTime(channelId, ...) with an empty channel id does nothing (it would otherwise name every row
 //   without a search).
+//
+// Opt-in features, each off by default (the box then paints and signals exactly as without them), set for every
+// row at once:
+// - setRangeSelectionEnabled: Shift+drag on a bar selects a span for download, snapped to the recorded part
+//   (amendDateTimeRange) and shown as a band with a handle at each end and its duration; the release emits
+//   signalDownloadRangeSelected(playbackIndex, begin, end); a handle can be dragged again; Escape removes the bands.
+//   A press without Shift still seeks.
+// - setMinimumIntervalWidth(pixels > 0): a recording painted narrower than that is painted that wide, centred on its
+//   begin (moved right just enough to keep its own columns) and clipped to the bar; in every column an alarm
+//   recording then wins over a normal one, also where long recordings overlap. Negative widths are ignored.
+// - setLabelClusteringEnabled: label marks less than 12 pixels apart show as one mark with a count badge whose tool
+//   tip lists the names and moments; zooming in parts them again.
+// - setHoverReadoutEnabled: beside the pointer over a bar, the moment under it ("hh:mm:ss") and what the bar shows
+//   there ("alarm recording", "recording" or "no recording"), hidden when the pointer leaves the bar.
+//
+// Keyboard operation is off by default; setKeyboardNavigationEnabled(true) makes the box one focus stop with a
+// framed focus row (see RecordingsBoxKeyboardNavigator in timeaxiskeyboard_p.h: Up/Down move the row, Space toggles
+// its check box, Ctrl+Left/Right and Alt+Left/Right seek it to the previous/next recording and alarm recording, P/N
+// to the previous/next label mark). Screen readers get each row's check box and bar named with the row's full title
+// (not the elided text); default titles follow a language switch, channel titles from the host are kept.
 class ZCORVANEBASE_EXPORT RecordingsTimeAxisBox : public ZWidget
 {
     Q_OBJECT
@@ -81,6 +102,20 @@ public:
     QPair<QList<int>, QList<int>> getCheckedChannelRecordingTimeAxis();
     QList<int> getCheckedAndExistReocordingsChannelRecordingTimeAxis();
 
+    // Range selection, minimum interval width, label clusters, hover read-out (opt-in, see above).
+    void setRangeSelectionEnabled(bool enabled);
+    bool isRangeSelectionEnabled() const { return m_rangeSelectionEnabled; }
+    void setMinimumIntervalWidth(int pixels);
+    int minimumIntervalWidth() const { return m_minimumIntervalWidth; }
+    void setLabelClusteringEnabled(bool enabled);
+    bool isLabelClusteringEnabled() const { return m_labelClusteringEnabled; }
+    void setHoverReadoutEnabled(bool enabled);
+    bool isHoverReadoutEnabled() const { return m_hoverReadoutEnabled; }
+
+    // Keyboard operation (off by default: the box takes no focus and handles no key).
+    void setKeyboardNavigationEnabled(bool enabled);
+    bool isKeyboardNavigationEnabled() const;
+
 signals:
     void signalAllChannelRecordingTimeAxisCheckState(Qt::CheckState state);
     void signalZoomInTimeAxis(const QDateTime& datetime);
@@ -91,12 +126,17 @@ signals:
     void signalDatetimePercentInFile(int playbackIndex, float percent);
     void signalPlaybackToRecordingsTimeAxisEnd(int playbackIndex);
     void signalDownloadByTimeRangeBtClicked(int playbackIndex, const QDateTime& datetime);
+    void signalDownloadRangeSelected(int playbackIndex, const QDateTime& begin, const QDateTime& end);
+
+protected:
+    void changeEvent(QEvent* event) override;
 
 private slots:
     void slotBeginTimeAndDegreeChanged(TimeAxisDegree degree, const QDateTime& datetime);
     void slotChannelRecordingTimeAxisCheckBxClicked(bool checked);
     void slotBatchAppointPlaybackTime(const QDateTime& datetime);
     void slotDownloadByTimeRangeBtClicked(QWidget* channelRecordingTimeAxisWt, const QDateTime& datetime);
+    void slotDownloadRangeSelected(QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end);
     void slotDeleteChannelsFromGroupInLocalDB(const QStringList& channelIds, bool success);
     void slotDeleteSceneChannelsSuccess(const QString& sceneId, const QStringList& channelIdList);
     void slotUpdateGroupChannelsInLocalDB(const QMap<QString, QString>& channelNames, bool success);
@@ -121,6 +161,20 @@ private:
     QPointer<TimeAxisWt> timeAxisWt; // not owned; a ruler deleted before the box reads null
     int channelCount;
     QVBoxLayout* m_layout;
+
+    // Range selection, minimum interval width, label clusters, hover read-out: handed to every bar.
+    bool m_rangeSelectionEnabled = false;
+    int m_minimumIntervalWidth = 0;
+    bool m_labelClusteringEnabled = false;
+    bool m_hoverReadoutEnabled = false;
+
+    // Keyboard operation, screen readers and language change.
+    friend class RecordingsBoxKeyboardNavigator;
+    friend class BarAccessible;
+    // Sets a row's title: the check box's text and the accessible names of the check box and the bar.
+    void setRowTitle(const QPair<ZCheckBox*, ChannelRecordingTimeAxisWt*>& row, const QString& title);
+    void retranslate();
+    RecordingsBoxKeyboardNavigator* m_keyboardNavigator; // null while keyboard operation is off
 };
 
 } // namespace ZCORVANEBASE

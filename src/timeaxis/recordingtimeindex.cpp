@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <vector>
 
 namespace ZCORVANEBASE {
 
@@ -130,6 +131,10 @@ bool RecordingTimeIndex::build(const QVector<RecordingTimeInfo>& recordings)
     ends.swap(newEnds.epoch);
     maxEnds.swap(newMaxEnds);
     alarms.swap(newAlarms);
+    alarmPositions.clear();
+    alarmBegins.clear();
+    alarmEnds.clear();
+    alarmPositionsMade = false;
     return true;
 }
 
@@ -139,6 +144,10 @@ void RecordingTimeIndex::clear()
     ends.clear();
     maxEnds.clear();
     alarms.clear();
+    alarmPositions.clear();
+    alarmBegins.clear();
+    alarmEnds.clear();
+    alarmPositionsMade = false;
 }
 
 // Walks right from `low`, each step over the largest group that starts here and fits before `high`; a group whose
@@ -288,6 +297,135 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRuns(qint64 viewBegin, int d
         else
             runs.append({ column, column + 1, isAlarm });
     }
+    return runs;
+}
+
+} // namespace ZCORVANEBASE
+
+// ---- Short recordings kept visible ----------------------------------------------------------------------------
+
+namespace ZCORVANEBASE {
+
+QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsWidened(
+    qint64 viewBegin, int degree, int width, int minimumWidth) const
+{
+    QVector<RecordingPaintRun> runs;
+    if (begins.isEmpty() || width <= 0 || minimumWidth <= 0 || !TimeAxisMapping::isValidDegree(degree))
+        return runs;
+    const qint64 viewEnd = viewBegin + TimeAxisMapping::spanSecs(degree) * 1000;
+    const int high = int(std::lower_bound(begins.cbegin(), begins.cend(), viewEnd) - begins.cbegin());
+    const int low = firstWhere(0, high, [viewBegin](qint64 end) { return end > viewBegin; });
+    if (low < 0)
+        return runs;
+
+    // As in paintRuns, a recording covers column c when it begins before the column's edge and ends at or after
+    // it. Alarm wins, so a column needs only the latest end of all recordings begun so far and that of the alarm
+    // ones among them. The recordings that begin in column c start there (x1 = c); one that ends before the edge
+    // of column c + minimumWidth - 1 is narrower than minimumWidth and is widened to [from, from + minimumWidth)
+    // with from = max(c - minimumWidth / 2, x2 - minimumWidth). That grows with the end, and all those runs of a
+    // column overlap, so together they cover [from of the earliest end, from of the latest end + minimumWidth): per
+    // column only the earliest and the latest end of its narrow recordings (and of its narrow alarm recordings) are
+    // kept, and their runs are added up in difference arrays.
+    const qint64* thresholds = columnThresholds(degree, width).constData();
+    const auto edge = [thresholds, viewBegin](int column) { return viewBegin + thresholds[column] * 1000; };
+    minimumWidth = std::min(minimumWidth, width); // wider covers the strip all the same
+    const int half = minimumWidth / 2;
+    // One block for the two difference arrays and the columns' own kinds (1: a recording, 2: an alarm recording).
+    std::vector<int> work(3 * (size_t(width) + 1), 0);
+    int* widened = work.data();
+    int* widenedAlarms = widened + width + 1;
+    int* natural = widenedAlarms + width + 1;
+    const auto addWidened = [&](int* runs, int column, qint64 earliestEnd, qint64 latestEnd) {
+        // x2 of an end, the column after its last one: the first column whose edge lies after it (less than
+        // minimumWidth columns on).
+        const auto x2Of = [&](qint64 end) {
+            int x2 = column;
+            while (x2 < width && edge(x2) <= end)
+                ++x2;
+            return x2;
+        };
+        const int from = std::max(column - half, x2Of(earliestEnd) - minimumWidth);
+        const int to = std::max(column - half, x2Of(latestEnd) - minimumWidth) + minimumWidth;
+        ++runs[std::max(0, from)];
+        --runs[std::min(width, to)];
+    };
+    // Alarm recordings are walked on their own (a tenth of them, typically), so the walk over all of them does
+    // no more per recording than keep the latest end and look at the narrow ones.
+    if (!alarmPositionsMade) {
+        for (int i = 0; i < alarms.size(); ++i) {
+            if (alarms.testBit(i)) {
+                alarmPositions.append(i);
+                alarmBegins.append(begins.at(i));
+                alarmEnds.append(ends.at(i));
+            }
+        }
+        alarmPositionsMade = true;
+    }
+    const int firstInView = int(std::lower_bound(begins.cbegin(), begins.cend(), viewBegin) - begins.cbegin());
+    const qint64* beginMSecs = begins.constData();
+    const qint64* endMSecs = ends.constData();
+    const qint64* alarmBegin = alarmBegins.constData();
+    const qint64* alarmEnd = alarmEnds.constData();
+    const int alarmCount = alarmBegins.size();
+    int started = low;
+    int alarmStarted
+        = int(std::lower_bound(alarmPositions.cbegin(), alarmPositions.cend(), low) - alarmPositions.cbegin());
+    qint64 latestEnd = noEnd;
+    qint64 latestAlarmEnd = noEnd;
+    for (int column = 0; column < width; ++column) {
+        const qint64 columnEdge = edge(column);
+        const int lastColumn = column + minimumWidth - 1;
+        const qint64 narrowBefore = lastColumn < width ? edge(lastColumn) : std::numeric_limits<qint64>::max();
+        qint64 earliest = std::numeric_limits<qint64>::max();
+        qint64 latest = noEnd;
+        // Without branches on the recordings' lengths, which no predictor guesses.
+        for (; started < high && beginMSecs[started] < columnEdge; ++started) {
+            const qint64 end = endMSecs[started];
+            latestEnd = std::max(latestEnd, end);
+            // Narrower than minimumWidth columns and begun in the view.
+            const bool narrow = end < narrowBefore && started >= firstInView;
+            earliest = std::min(earliest, narrow ? end : std::numeric_limits<qint64>::max());
+            latest = std::max(latest, narrow ? end : noEnd);
+        }
+        if (latest != noEnd)
+            addWidened(widened, column, earliest, latest);
+        earliest = std::numeric_limits<qint64>::max();
+        latest = noEnd;
+        // An alarm recording that begins before the column's edge begins before the view's end, so before `high`.
+        for (; alarmStarted < alarmCount && alarmBegin[alarmStarted] < columnEdge; ++alarmStarted) {
+            const qint64 end = alarmEnd[alarmStarted];
+            latestAlarmEnd = std::max(latestAlarmEnd, end);
+            const bool narrow = end < narrowBefore && alarmBegin[alarmStarted] >= viewBegin;
+            earliest = std::min(earliest, narrow ? end : std::numeric_limits<qint64>::max());
+            latest = std::max(latest, narrow ? end : noEnd);
+        }
+        if (latest != noEnd)
+            addWidened(widenedAlarms, column, earliest, latest);
+        if (latestAlarmEnd >= columnEdge)
+            natural[column] = 2;
+        else if (latestEnd >= columnEdge)
+            natural[column] = 1;
+    }
+
+    int covering = 0;
+    int coveringAlarms = 0;
+    RecordingPaintRun run { 0, 0, false }; // the run being made; empty while x1 == x2
+    for (int column = 0; column < width; ++column) {
+        covering += widened[column];
+        coveringAlarms += widenedAlarms[column];
+        const bool isAlarm = natural[column] == 2 || coveringAlarms > 0;
+        if (!isAlarm && natural[column] == 0 && covering == 0)
+            continue;
+        if (run.x2 == column && run.isAlarm == isAlarm && run.x1 < run.x2) {
+            run.x2 = column + 1;
+            continue;
+        }
+        if (run.x1 < run.x2)
+            runs.append(run);
+        run = { column, column + 1, isAlarm };
+    }
+    if (run.x1 < run.x2)
+        runs.append(run);
     return runs;
 }
 

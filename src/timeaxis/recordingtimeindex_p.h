@@ -47,6 +47,13 @@ public:
     // pixels that painting every visible recording in vector order, a later one over an earlier one, would leave.
     QVector<RecordingPaintRun> paintRuns(qint64 viewBegin, int degree, int width) const;
 
+    // The same strip when short recordings must stay visible (minimumWidth > 0): a recording that begins inside
+    // the view and is painted narrower than minimumWidth columns is painted exactly minimumWidth wide, centred on
+    // the column of its begin (moved right just enough to keep all of its own columns), clipped to the strip. In
+    // every column an alarm recording wins over a normal one, whatever their order. Recordings that begin before
+    // the view keep their own columns: they reach the left edge.
+    QVector<RecordingPaintRun> paintRunsWidened(qint64 viewBegin, int degree, int width, int minimumWidth) const;
+
 private:
     qint64 maxEndOf(int level, int node) const { return level == 0 ? ends.at(node) : maxEnds.at(level - 1).at(node); }
     // The first recording in [low, high) whose end satisfies pred, or -1; pred must be monotone (once true for an
@@ -60,6 +67,12 @@ private:
     QVector<QVector<qint64>>
         maxEnds; // maxEnds[k][n]: the latest end of recordings n * 16^(k+1) .. (n+1) * 16^(k+1) - 1
     QBitArray alarms;
+    // The alarm recordings' positions, in order: made on the first paint with a minimum width, dropped with the
+    // recordings.
+    mutable QVector<int> alarmPositions;
+    mutable QVector<qint64> alarmBegins; // and their begins and ends, side by side for the walk
+    mutable QVector<qint64> alarmEnds;
+    mutable bool alarmPositionsMade = false;
 };
 
 } // namespace ZCORVANEBASE

@@ -1,5 +1,7 @@
 #include "timeaxis/timeaxiswt.h"
 
+#include "timeaxis/timeaxisaccessible_p.h"
+#include "timeaxis/timeaxiskeyboard_p.h"
 #include "ui_timeaxiswt.h"
 
 #include <QMouseEvent>
@@ -25,6 +27,7 @@ TimeAxisWt::TimeAxisWt(QWidget* parent)
     , isDragging(false)
     , isPressed(false)
     , pressPos(0, 0)
+    , m_keyboardNavigator(nullptr)
 {
     ui->setupUi(this);
     init();
@@ -32,6 +35,7 @@ TimeAxisWt::TimeAxisWt(QWidget* parent)
 
 TimeAxisWt::~TimeAxisWt()
 {
+    delete m_keyboardNavigator; // it watches the form's strip: it goes first
     delete ui;
 }
 
@@ -103,6 +107,7 @@ void TimeAxisWt::updateTimeLabels()
     const qint64 stepSecs = qint64(TimeAxisMapping::labelStepMinutes(degree)) * 60;
     for (int i = 0; i < timeLabels.size(); ++i)
         timeLabels.at(i)->setText(beginDatetime.addSecs(i * stepSecs).toString(QStringLiteral("hh:mm")));
+    TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
 }
 
 void TimeAxisWt::paintTicks()
@@ -125,6 +130,8 @@ void TimeAxisWt::paintTicks()
             painter.drawLine(minorX, bottom - 4, minorX, bottom);
     }
     painter.drawLine(0, bottom, strip->width(), bottom);
+    if (m_keyboardNavigator)
+        m_keyboardNavigator->paintFocusFrame(painter, strip->rect());
 }
 
 void TimeAxisWt::updateTimePosX()
@@ -167,23 +174,10 @@ bool TimeAxisWt::eventFilter(QObject* watched, QEvent* event)
             ui->timeAxis->setCursor(Qt::ClosedHandCursor);
         }
         if (isDragging && maxTimePosX > minTimePosX) {
-            const qint64 span = TimeAxisMapping::spanSecs(degree);
             const auto offset = static_cast<qint64>(static_cast<double>(pressPos.x() - pos.x())
                 / static_cast<double>(maxTimePosX - minTimePosX) * degree * 3600);
-            QDateTime newBegin = beginDatetime.addSecs(offset);
-            QDateTime newEnd = newBegin.addSecs(span);
-            if (newBegin < minBeginDatetime) {
-                newBegin = minBeginDatetime;
-                newEnd = newBegin.addSecs(span);
-            }
-            if (newEnd > maxEndDatetime) {
-                newEnd = maxEndDatetime;
-                newBegin = newEnd.addSecs(-span);
-            }
-            beginDatetime = newBegin;
-            updateTimeLabels();
             pressPos = pos;
-            emit signalBeginTimeAndDegreeChanged(static_cast<TimeAxisDegree>(degree), beginDatetime);
+            applyPanBegin(clampedPanBegin(beginDatetime.addSecs(offset)));
         }
         break;
     }
@@ -216,6 +210,58 @@ bool TimeAxisWt::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return ZWidget::eventFilter(watched, event);
+}
+
+// ---- Keyboard operation and language change ----
+
+void TimeAxisWt::setKeyboardNavigationEnabled(bool enabled)
+{
+    if (enabled == isKeyboardNavigationEnabled())
+        return;
+    if (enabled) {
+        m_keyboardNavigator = new TimeAxisKeyboardNavigator(this);
+    } else {
+        delete m_keyboardNavigator;
+        m_keyboardNavigator = nullptr;
+    }
+}
+
+bool TimeAxisWt::isKeyboardNavigationEnabled() const
+{
+    return m_keyboardNavigator != nullptr;
+}
+
+QDateTime TimeAxisWt::clampedPanBegin(const QDateTime& newBegin) const
+{
+    if (!newBegin.isValid())
+        return QDateTime();
+    const qint64 span = TimeAxisMapping::spanSecs(degree);
+    QDateTime begin = newBegin < minBeginDatetime ? minBeginDatetime : newBegin;
+    if (begin.addSecs(span) > maxEndDatetime)
+        begin = maxEndDatetime.addSecs(-span);
+    return begin;
+}
+
+void TimeAxisWt::applyPanBegin(const QDateTime& newBegin)
+{
+    beginDatetime = newBegin;
+    updateTimeLabels();
+    emit signalBeginTimeAndDegreeChanged(static_cast<TimeAxisDegree>(degree), beginDatetime);
+}
+
+void TimeAxisWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    ZWidget::changeEvent(event);
+}
+
+// The form's texts come back from the catalogue; the labels then show the span again (the form's own label texts are
+// those of the whole day).
+void TimeAxisWt::retranslate()
+{
+    ui->retranslateUi(this);
+    updateTimeLabels();
 }
 
 } // namespace ZCORVANEBASE

@@ -151,6 +151,7 @@ public:
         setObjectName(QStringLiteral("timeAxisPage"));
         build();
         connectAll();
+        nameControlsForScreenReaders();
         day = dayEdit->date();
         ruler->setMinBeginDatetime(QDateTime(day, QTime(0, 0)));
         box->setChannelRecordingTimeAxisChecked(true);
@@ -240,6 +241,21 @@ private:
         dayEdit->setCalendarPopup(true);
         dayEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         dayEdit->setMaximumDate(QDate::currentDate());
+#ifdef ZCB_WITH_DATETIME
+        // The library's calendar as the day picker (pages/datetimepage_daypicker.cpp), marking the days of the last
+        // two months on which the first channel recorded (2: with alarms).
+        if (QObject* picker = qApp->findChild<QObject*>(QStringLiteral("recordingDayPicker"))) {
+            const QString channel = galleryWorker() ? galleryWorker()->getAllChannelIds().value(0) : QString();
+            QVariantMap marks;
+            for (QDate d = QDate::currentDate().addDays(-62); d <= QDate::currentDate(); d = d.addDays(1)) {
+                int mark = 0;
+                for (const RecordingTimeInfo& info : generateRecordings(channel, 0, d, QDateTime::currentDateTime()))
+                    mark |= info.isAlarm ? 2 : 1;
+                marks.insert(d.toString(Qt::ISODate), mark);
+            }
+            QMetaObject::invokeMethod(picker, "attach", Q_ARG(QWidget*, dayEdit), Q_ARG(QVariantMap, marks));
+        }
+#endif
         if (options.screenshot)
             dayEdit->setDate(QDate::currentDate().addDays(-1));
         searchButton = new QPushButton(QStringLiteral("Search again"), this);
@@ -264,8 +280,11 @@ private:
         tools->addSpacing(16);
         tools->addWidget(source);
         tools->addWidget(new QLabel(QStringLiteral("drag a label onto a recording"), this));
+        tools->addSpacing(16);
+        tools->addWidget(buildKeyboardToggle());
         tools->addStretch();
         layout->addLayout(tools);
+        buildFeatureToggles(layout);
 
         // The ruler sits right of the check-box column and ends where the box's visible width ends.
         auto* rulerRow = new QHBoxLayout;
@@ -373,6 +392,7 @@ private:
                     note(QStringLiteral("Labels cleared with their row: %1").arg(labels.join(QStringLiteral(", "))));
             });
         connect(&playerTimer, &QTimer::timeout, this, [this] { tick(); });
+        connectFeatureToggles();
     }
 
     // The bars span exactly the ruler's label stretch: the check-box column reaches to the first label's centre and
@@ -388,7 +408,10 @@ private:
         box->setMarginRight(qMax(0, box->width() - (offset + maxTimePosX)));
     }
 
-    QString windowName(int index) const { return QStringLiteral("Window %1").arg(index + 1); }
+    QString windowName(int index) const
+    {
+        return QStringLiteral("Window %1").arg(index + 1);
+    }
 
     QString channelName(const QString& channelId) const
     {
@@ -515,6 +538,70 @@ private:
             "Searching, seeking and playing at the selected speed; drag the ruler to pan, wheel to zoom"));
     }
 
+    // ---- The box's opt-in painting and mouse features, each behind its own toggle (all off: the box as always).
+    void buildFeatureToggles(QVBoxLayout* layout)
+    {
+        auto* features = new QHBoxLayout;
+        features->setSpacing(16);
+        rangeSelectionToggle = new QCheckBox(QStringLiteral("Select a range to download (Shift+drag)"), this);
+        rangeSelectionToggle->setObjectName(QStringLiteral("rangeSelectionToggle"));
+        minimumWidthToggle = new QCheckBox(QStringLiteral("Short clips at least 3 pixels wide"), this);
+        minimumWidthToggle->setObjectName(QStringLiteral("minimumWidthToggle"));
+        labelClusteringToggle = new QCheckBox(QStringLiteral("Cluster crowded labels"), this);
+        labelClusteringToggle->setObjectName(QStringLiteral("labelClusteringToggle"));
+        hoverReadoutToggle = new QCheckBox(QStringLiteral("Moment under the pointer"), this);
+        hoverReadoutToggle->setObjectName(QStringLiteral("hoverReadoutToggle"));
+        features->addWidget(rangeSelectionToggle);
+        features->addWidget(minimumWidthToggle);
+        features->addWidget(labelClusteringToggle);
+        features->addWidget(hoverReadoutToggle);
+        features->addStretch();
+        layout->addLayout(features);
+    }
+
+    void connectFeatureToggles()
+    {
+        connect(rangeSelectionToggle, &QCheckBox::toggled, box, &RecordingsTimeAxisBox::setRangeSelectionEnabled);
+        connect(minimumWidthToggle, &QCheckBox::toggled, this,
+            [this](bool on) { box->setMinimumIntervalWidth(on ? 3 : 0); });
+        connect(labelClusteringToggle, &QCheckBox::toggled, box, &RecordingsTimeAxisBox::setLabelClusteringEnabled);
+        connect(hoverReadoutToggle, &QCheckBox::toggled, box, &RecordingsTimeAxisBox::setHoverReadoutEnabled);
+        connect(box, &RecordingsTimeAxisBox::signalDownloadRangeSelected, this,
+            [this](int index, const QDateTime& begin, const QDateTime& end) {
+                note(QStringLiteral("%1: download range selected, %2 - %3 (%4 s recorded span)")
+                         .arg(windowName(index), begin.toString(QStringLiteral("hh:mm:ss")),
+                             end.toString(QStringLiteral("hh:mm:ss")))
+                         .arg(begin.secsTo(end)));
+            });
+    }
+
+    // ---- Keyboard operation of the ruler and the box, and names for screen readers of the page's own controls.
+    QCheckBox* buildKeyboardToggle()
+    {
+        auto* keyboardToggle = new QCheckBox(QStringLiteral("Keyboard navigation"), this);
+        keyboardToggle->setObjectName(QStringLiteral("keyboardToggle"));
+        keyboardToggle->setToolTip(QStringLiteral(
+            "Ruler: Left/Right, Page Up/Down, Home/End pan, +/- zoom. Box: Up/Down pick a row, Space checks it, "
+            "Ctrl+Left/Right and Alt+Left/Right go to recordings and alarms, N/P to labels"));
+        connect(keyboardToggle, &QCheckBox::toggled, this, [this, keyboardToggle](bool on) {
+            ruler->setKeyboardNavigationEnabled(on);
+            box->setKeyboardNavigationEnabled(on);
+            note(
+                on ? QStringLiteral("Keyboard navigation on: Tab to the ruler or the box. ") + keyboardToggle->toolTip()
+                   : QStringLiteral("Keyboard navigation off"));
+        });
+        return keyboardToggle;
+    }
+
+    void nameControlsForScreenReaders()
+    {
+        dayEdit->setAccessibleName(QStringLiteral("Day"));
+        speedBox->setAccessibleName(QStringLiteral("Playback speed"));
+        log->setAccessibleName(QStringLiteral("Log"));
+        if (auto* source = findChild<QLabel*>(QStringLiteral("labelSource")))
+            source->setAccessibleName(QStringLiteral("Label to drag onto a recording"));
+    }
+
     void note(const QString& text)
     {
         log->appendPlainText(QTime::currentTime().toString(QStringLiteral("hh:mm:ss  ")) + text);
@@ -541,6 +628,10 @@ private:
     int minTimePosX = -1;
     int maxTimePosX = -1;
     int labelCount = 0;
+    QCheckBox* rangeSelectionToggle = nullptr;
+    QCheckBox* minimumWidthToggle = nullptr;
+    QCheckBox* labelClusteringToggle = nullptr;
+    QCheckBox* hoverReadoutToggle = nullptr;
 };
 
 } // namespace

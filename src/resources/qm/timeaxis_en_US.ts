@@ -2,10 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ZCORVANEBASE::ChannelRecordingTimeAxisWt</name>
+    <message>
+        <source>Recordings</source>
+        <translation>Recordings</translation>
+    </message>
+    <message>
+        <source>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</source>
+        <translation>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</translation>
+    </message>
+    <message>
+        <source>Not playing</source>
+        <translation>Not playing</translation>
+    </message>
+    <message>
+        <source>%1, no recording</source>
+        <translation>%1, no recording</translation>
+    </message>
+    <message>
+        <source>%1, alarm recording</source>
+        <translation>%1, alarm recording</translation>
+    </message>
+    <message>
+        <source>%1, recording</source>
+        <translation>%1, recording</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::HoverReadout</name>
+    <message>
+        <source>alarm recording</source>
+        <translation>alarm recording</translation>
+    </message>
+    <message>
+        <source>recording</source>
+        <translation>recording</translation>
+    </message>
+    <message>
+        <source>no recording</source>
+        <translation>no recording</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::ProgressCursorWt</name>
     <message>
         <source>Download</source>
         <translation>Download</translation>
+    </message>
+    <message>
+        <source>Downloads the recording from the play position on</source>
+        <translation>Downloads the recording from the play position on</translation>
+    </message>
+    <message>
+        <source>Play position</source>
+        <translation>Play position</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::RangeSelection</name>
+    <message>
+        <source>No recording</source>
+        <translation>No recording</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::RecordingLabelWt</name>
+    <message>
+        <source>Label mark %1</source>
+        <translation>Label mark %1</translation>
     </message>
 </context>
 <context>
@@ -13,6 +77,14 @@
     <message>
         <source>Video Wnd No.:%1</source>
         <translation>Video %1</translation>
+    </message>
+    <message>
+        <source>Playback windows</source>
+        <translation>Playback windows</translation>
+    </message>
+    <message>
+        <source>Plays this window from the moment picked on the time ruler</source>
+        <translation>Plays this window from the moment picked on the time ruler</translation>
     </message>
 </context>
 <context>
@@ -72,6 +144,22 @@
     <message>
         <source>24:00</source>
         <translation>24:00</translation>
+    </message>
+    <message>
+        <source>Time ruler</source>
+        <translation>Time ruler</translation>
+    </message>
+    <message>
+        <source>The visible part of the day. Left and Right pan, Page Up and Page Down pan by a label, Home and End go to the start and the end of the day, plus and minus zoom.</source>
+        <translation>The visible part of the day. Left and Right pan, Page Up and Page Down pan by a label, Home and End go to the start and the end of the day, plus and minus zoom.</translation>
+    </message>
+    <message>
+        <source>The visible part of the day. The wheel zooms, a drag pans, a click plays the checked windows from there.</source>
+        <translation>The visible part of the day. The wheel zooms, a drag pans, a click plays the checked windows from there.</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 to %2</translation>
     </message>
 </context>
 </TS>

@@ -2,10 +2,74 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ZCORVANEBASE::ChannelRecordingTimeAxisWt</name>
+    <message>
+        <source>Recordings</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</source>
+        <translation>播放窗口的录像，绿色为录像，红色为报警录像。单击即从该处播放。</translation>
+    </message>
+    <message>
+        <source>Not playing</source>
+        <translation>未播放</translation>
+    </message>
+    <message>
+        <source>%1, no recording</source>
+        <translation>%1，无录像</translation>
+    </message>
+    <message>
+        <source>%1, alarm recording</source>
+        <translation>%1，报警录像</translation>
+    </message>
+    <message>
+        <source>%1, recording</source>
+        <translation>%1，录像</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::HoverReadout</name>
+    <message>
+        <source>alarm recording</source>
+        <translation>报警录像</translation>
+    </message>
+    <message>
+        <source>recording</source>
+        <translation>录像</translation>
+    </message>
+    <message>
+        <source>no recording</source>
+        <translation>无录像</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::ProgressCursorWt</name>
     <message>
         <source>Download</source>
         <translation>下载</translation>
+    </message>
+    <message>
+        <source>Downloads the recording from the play position on</source>
+        <translation>从播放位置开始下载录像</translation>
+    </message>
+    <message>
+        <source>Play position</source>
+        <translation>播放位置</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::RangeSelection</name>
+    <message>
+        <source>No recording</source>
+        <translation>无录像</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::RecordingLabelWt</name>
+    <message>
+        <source>Label mark %1</source>
+        <translation>标签 %1</translation>
     </message>
 </context>
 <context>
@@ -13,6 +77,14 @@
     <message>
         <source>Video Wnd No.:%1</source>
         <translation>视频窗口%1</translation>
+    </message>
+    <message>
+        <source>Playback windows</source>
+        <translation>回放窗口</translation>
+    </message>
+    <message>
+        <source>Plays this window from the moment picked on the time ruler</source>
+        <translation>在时间刻度尺上选取时刻后从该时刻播放此窗口</translation>
     </message>
 </context>
 <context>
@@ -72,6 +144,22 @@
     <message>
         <source>24:00</source>
         <translation>24:00</translation>
+    </message>
+    <message>
+        <source>Time ruler</source>
+        <translation>时间刻度尺</translation>
+    </message>
+    <message>
+        <source>The visible part of the day. Left and Right pan, Page Up and Page Down pan by a label, Home and End go to the start and the end of the day, plus and minus zoom.</source>
+        <translation>当天的可见部分。左右方向键平移，Page Up 和 Page Down 按一个刻度标签平移，Home 和 End 跳到当天的开始和结束，加号和减号缩放。</translation>
+    </message>
+    <message>
+        <source>The visible part of the day. The wheel zooms, a drag pans, a click plays the checked windows from there.</source>
+        <translation>当天的可见部分。滚轮缩放，拖动平移，单击从该处播放已勾选的窗口。</translation>
+    </message>
+    <message>
+        <source>%1 to %2</source>
+        <translation>%1 至 %2</translation>
     </message>
 </context>
 </TS>

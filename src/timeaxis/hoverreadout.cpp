@@ -1,0 +1,107 @@
+#include "timeaxis/hoverreadout_p.h"
+
+#include "timeaxis/channelrecordingtimeaxiswt_p.h"
+#include "timeaxis/progresscursorwt_p.h"
+
+#include <QEvent>
+#include <QLabel>
+#include <QMouseEvent>
+
+namespace ZCORVANEBASE {
+
+namespace {
+constexpr int pointerGap = 12;
+}
+
+HoverReadout::HoverReadout(ChannelRecordingTimeAxisWt* bar)
+    : QObject(bar)
+    , bar(bar)
+    , strip(bar->strip())
+    , cursor(bar->progressCursor)
+    , m_label(nullptr)
+    , m_x(-1)
+    , m_previousStripTracking(bar->strip()->hasMouseTracking())
+    , m_previousCursorTracking(bar->progressCursor->hasMouseTracking())
+{
+    // Moves over the play cursor reach the strip only when the cursor tracks them too (it ignores them).
+    strip->setMouseTracking(true);
+    cursor->setMouseTracking(true);
+    strip->installEventFilter(this);
+}
+
+HoverReadout::~HoverReadout()
+{
+    delete m_label.data();
+    if (strip)
+        strip->setMouseTracking(m_previousStripTracking);
+    if (cursor)
+        cursor->setMouseTracking(m_previousCursorTracking);
+}
+
+bool HoverReadout::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == strip) {
+        switch (event->type()) {
+        case QEvent::MouseMove:
+            showAt(static_cast<QMouseEvent*>(event)->pos().x());
+            break;
+        case QEvent::Paint:
+            // The span, the width or the recordings may have changed under a pointer that stands still.
+            if (m_x >= 0 && m_label && !m_label->isHidden() && readoutText() != m_label->text())
+                QMetaObject::invokeMethod(
+                    this, [this] { showAt(m_x); }, Qt::QueuedConnection);
+            break;
+        case QEvent::Leave:
+        case QEvent::Hide:
+            m_x = -1;
+            if (m_label)
+                m_label->hide();
+            break;
+        default:
+            break;
+        }
+    } else if (watched == m_label && event->type() == QEvent::LanguageChange && m_x >= 0) {
+        showAt(m_x); // the kind's text, and with it the width, changes
+    }
+    return false;
+}
+
+void HoverReadout::showAt(int x)
+{
+    m_x = x >= 0 && x <= strip->width() ? x : -1;
+    const QString text = readoutText();
+    if (text.isEmpty()) {
+        if (m_label)
+            m_label->hide();
+        return;
+    }
+    if (!m_label) { // made on the first hover: 64 rows would otherwise each build and style one with the box
+        m_label = new QLabel(strip);
+        m_label->setObjectName(QStringLiteral("hoverReadout"));
+        m_label->setStyleSheet(QStringLiteral("QLabel{font-size:10px;font-family: microsoft yahei;color:#ffffff;"
+                                              "background-color:rgba(14,22,34,220);padding:0px 4px;}"));
+        m_label->setAlignment(Qt::AlignCenter);
+        m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
+        m_label->installEventFilter(this);
+    }
+    m_label->setText(text);
+    const int width = m_label->sizeHint().width();
+    int left = x + pointerGap;
+    if (left + width > strip->width())
+        left = qMax(0, x - pointerGap - width);
+    m_label->setGeometry(left, 0, width, strip->height());
+    m_label->show();
+    m_label->raise();
+}
+
+QString HoverReadout::readoutText() const
+{
+    const QDateTime moment = bar->getDatetimeAtPos(QPoint(m_x, 0));
+    if (m_x < 0 || !moment.isValid())
+        return QString();
+    const int kind = bar->recordingKindAtX(m_x);
+    const QString kindText = kind == 2 ? tr("alarm recording") : kind == 1 ? tr("recording") : tr("no recording");
+    return moment.toString(QStringLiteral("hh:mm:ss")) + QStringLiteral("  ") + kindText;
+}
+
+} // namespace ZCORVANEBASE

@@ -1,0 +1,439 @@
+// Keyboard operation, screen readers, language switch and high-DPI painting of the time axis.
+
+#include "timeaxis/channelrecordingtimeaxiswt_p.h"
+#include "timeaxis/recordinglabelwt_p.h"
+#include "timeaxis/recordingstimeaxisbox.h"
+#include "timeaxis/timeaxisaccessible_p.h"
+#include "timeaxis/timeaxiswt.h"
+
+#include "frame/zcheckbox.h"
+#include "timeaxisoracle.h"
+#include "zcbtest.h"
+
+#include <QAccessible>
+#include <QAccessibleValueInterface>
+#include <QLabel>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace ZCORVANEBASE;
+using namespace TimeAxisOracle;
+using BarWt = ChannelRecordingTimeAxisWt;
+using Calls = QList<QVariantList>;
+
+namespace {
+
+// A ruler 1480 pixels wide over the test day (label centres at 19 and 1459, a minute a pixel at 24 hours) that
+// collects its span changes as "degree@hh:mm:ss".
+class Ruler : public TimeAxisWt
+{
+public:
+    Ruler()
+    {
+        setMinBeginDatetime(at(0, 0));
+        resize(1480, 33);
+        connect(
+            this, &TimeAxisWt::signalBeginTimeAndDegreeChanged, [this](TimeAxisDegree degree, const QDateTime& begin) {
+                events << QString::number(degree) + '@' + begin.toString("hh:mm:ss");
+            });
+    }
+    QStringList events;
+};
+
+// A box whose bars are 1440 pixels wide (a minute a pixel) from x 116; rows are 22 pixels apart from y 10. Row i
+// searches "dev<i>_1", named "Camera <i>" by the fake host.
+class Box : public RecordingsTimeAxisBox
+{
+public:
+    explicit Box(int count, bool downloadEnabled = false)
+        : RecordingsTimeAxisBox(count, downloadEnabled)
+    {
+        for (auto* bar : findChildren<BarWt*>())
+            bar->setBeginTimeAndDegree(Degree24Hours, at(0, 0));
+        setChannelCheckBoxWidth(100);
+        setMarginRight(10);
+        resize(10 + 100 + 6 + 1440 + 10, height());
+    }
+    void fill(int row, const QVector<RecordingTimeInfo>& recordings)
+    {
+        const QString channelId = QStringLiteral("dev%1_1").arg(row);
+        setRecordingSearchInfo(SearchStarted, "key",
+            RecordingSearchInfo { channelId, 1, row, 0, at(0, 0), at(0, 0).addDays(1), QDateTime() });
+        setChannelRecordingsTimeInfo(recordings, row, "key", true, false);
+    }
+    void mark(int row, const QString& name, const QDateTime& datetime)
+    {
+        const LocalRecordingLabelInfo info { name, QStringLiteral("dev%1_1").arg(row), 1, datetime };
+        QMetaObject::invokeMethod(
+            bar(row), "slotAddRecordingLabelToLocalDB", Q_ARG(LocalRecordingLabelInfo, info), Q_ARG(int, 0));
+    }
+    ZCheckBox* checkBox(int row) { return findChild<ZCheckBox*>(QStringLiteral("checkBox_%1").arg(row)); }
+    BarWt* bar(int row) { return findChild<BarWt*>(QStringLiteral("channelRecordingTimeAxisWt_%1").arg(row)); }
+};
+
+// Row 1 of the key tests: recordings (alarms marked) 02:00-02:30, 02:40!-03:00, 03:10-03:20, 04:00!-04:30 and
+// label marks at 02:10 and 03:15.
+void fillKeyRow(Box& box)
+{
+    box.fill(1,
+        { recording(at(2, 0), at(2, 30)), recording(at(2, 40), at(3, 0), true), recording(at(3, 10), at(3, 20)),
+            recording(at(4, 0), at(4, 30), true) });
+    box.mark(1, "Door", at(2, 10));
+    box.mark(1, "Gate", at(3, 15));
+}
+
+// "Right", "^Left" (Ctrl), "!Left" (Alt), "#+" (keypad), and single characters.
+void typeKeys(QWidget* widget, const QString& keys)
+{
+    static const QHash<QString, Qt::Key> names { { "Left", Qt::Key_Left }, { "Right", Qt::Key_Right },
+        { "Up", Qt::Key_Up }, { "Down", Qt::Key_Down }, { "PgUp", Qt::Key_PageUp }, { "PgDn", Qt::Key_PageDown },
+        { "Home", Qt::Key_Home }, { "End", Qt::Key_End }, { "Space", Qt::Key_Space }, { "+", Qt::Key_Plus },
+        { "=", Qt::Key_Equal }, { "-", Qt::Key_Minus }, { "N", Qt::Key_N }, { "P", Qt::Key_P } };
+    for (QString key : keys.split(' ', Qt::SkipEmptyParts)) {
+        Qt::KeyboardModifiers modifiers;
+        const QHash<QChar, Qt::KeyboardModifier> prefixes { { '^', Qt::ControlModifier }, { '!', Qt::AltModifier },
+            { '#', Qt::KeypadModifier } };
+        while (key.size() > 1 && prefixes.contains(key.at(0))) {
+            modifiers |= prefixes.value(key.at(0));
+            key.remove(0, 1);
+        }
+        QVERIFY2(names.contains(key), qPrintable(key));
+        QTest::keyClick(widget, names.value(key), modifiers);
+    }
+}
+
+bool showFocused(QWidget* window)
+{
+    window->show();
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window))
+        return false;
+    window->setFocus();
+    return window->hasFocus();
+}
+
+QStringList accessibilityEvents;
+void recordAccessibilityEvent(QAccessibleEvent* event)
+{
+    const QString name = event->object() ? event->object()->objectName() : QString();
+    if (event->type() == QAccessible::ValueChanged)
+        accessibilityEvents << "value " + name + ' '
+                + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
+    else if (event->type() == QAccessible::Focus)
+        accessibilityEvents << "focus " + name;
+}
+
+} // namespace
+
+class tst_TimeAxisOperation : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { qRegisterMetaType<Qt::CheckState>(); }
+
+    void init()
+    {
+        FakeWorker* worker = ZcbTest::installFakeWorker();
+        for (int i = 0; i < 4; ++i)
+            worker->channelNames.insert(QStringLiteral("dev%1_1").arg(i), QStringLiteral("Camera %1").arg(i));
+    }
+
+    void rulerKeys_data()
+    {
+        // The span the keys start from: hours, zoomed about this hour of the day ; keys ; what the ruler announced.
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("row");
+        QTest::newRow("off: keys do nothing") << false << "1 12 ; Right PgDn Home + ; ";
+        QTest::newRow("whole day: no pan") << true << "24 0 ; Right PgDn End Home ; ";
+        // At one hour (begin 11:30) a minor tick is 75 s.
+        QTest::newRow("minor ticks") << true << "1 12 ; Right Left Left ; 1@11:31:15 1@11:30:00 1@11:28:45";
+        QTest::newRow("label steps") << true << "3 12 ; PgDn PgUp PgUp ; 3@10:45:00 3@10:30:00 3@10:15:00";
+        QTest::newRow("ends of the day") << true << "6 12 ; End End Home ; 6@18:00:00 6@00:00:00";
+        QTest::newRow("clamped at the start") << true << "12 1 ; PgUp PgUp Left ; 12@00:00:00";
+        QTest::newRow("clamped at the end") << true << "3 23 ; End PgDn Right ; 3@21:00:00";
+        // Zoom about the middle of the view by the wheel's rule: noon each time here.
+        QTest::newRow("zoom keys") << true << "24 0 ; + = - #- ; 12@06:00:00 6@09:00:00 12@06:00:00 24@00:00:00";
+        QTest::newRow("zoom at the ends") << true << "1 12 ; + ; ";
+        QTest::newRow("modified keys are not the ruler's") << true << "3 12 ; ^Right !PgDn ^+ ; ";
+    }
+
+    void rulerKeys()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(QString, row);
+        const QStringList parts = row.split(" ; ");
+        const QStringList start = parts.at(0).split(' ');
+        Ruler ruler;
+        ruler.updateTimeAxisDegreeAtFixedDatetime(TimeAxisDegree(start.at(0).toInt()), at(start.at(1).toInt(), 0));
+        ruler.events.clear();
+        ruler.setKeyboardNavigationEnabled(enabled);
+        QCOMPARE(ruler.focusPolicy(), enabled ? Qt::StrongFocus : Qt::NoFocus);
+        ruler.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+        if (enabled)
+            QVERIFY(showFocused(&ruler));
+        const QImage before = ruler.grab().toImage();
+        typeKeys(&ruler, parts.at(1));
+        QCOMPARE(ruler.events.join(' '), parts.at(2).trimmed());
+        if (!enabled)
+            QCOMPARE(ruler.grab().toImage(), before);
+    }
+
+    // The focused ruler frames its tick strip; turning the keys off gives back the focus policy and the pixels.
+    void rulerFocusFrame()
+    {
+        Ruler ruler;
+        ruler.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+        const QImage plain = ruler.grab().toImage();
+        ruler.setKeyboardNavigationEnabled(true);
+        QVERIFY(showFocused(&ruler));
+        QImage framed = ruler.grab().toImage();
+        // The strip starts 3 pixels down: its edge is framed, a tick of the base line stays.
+        for (const QPoint& p : { QPoint(0, 3), QPoint(1479, 3), QPoint(700, 32), QPoint(0, 28) })
+            QCOMPARE(framed.pixelColor(p), QColor("#4da3ff"));
+        QCOMPARE(framed.pixelColor(19, 30), QColor("#323e58"));
+        ruler.setKeyboardNavigationEnabled(false);
+        QCOMPARE(ruler.focusPolicy(), Qt::NoFocus);
+        QTRY_COMPARE(ruler.grab().toImage(), plain);
+    }
+
+    void boxKeys_data()
+    {
+        // Keys typed on the box (focus row 0 at first) after the row with the recordings of fillKeyRow() was made
+        // to play at `playing` (none: not playing) ; what the box asked the host to play, in order.
+        QTest::addColumn<bool>("enabled");
+        QTest::addColumn<QString>("playing");
+        QTest::addColumn<QString>("keys");
+        QTest::addColumn<QString>("appointed");
+        QTest::newRow("off: keys do nothing") << false << ""
+                                              << "Down ^Right N Space"
+                                              << "";
+        QTest::newRow("next recordings, from the view's begin") << true << ""
+                                                                << "Down ^Right ^Right ^Right ^Right ^Right"
+                                                                << "02:00:00 02:40:00 03:10:00 04:00:00";
+        QTest::newRow("previous: this recording's begin, then the one before") << true << "02:50"
+                                                                               << "Down ^Left ^Left ^Left"
+                                                                               << "02:40:00 02:00:00";
+        QTest::newRow("previous from the view's end") << true << ""
+                                                      << "Down ^Left"
+                                                      << "04:00:00";
+        QTest::newRow("alarm recordings") << true << "02:10"
+                                          << "Down !Right !Right !Right !Left"
+                                          << "02:40:00 04:00:00 02:40:00";
+        QTest::newRow("label marks") << true << "02:00"
+                                     << "Down N N N P P"
+                                     << "02:10:00 03:15:00 02:10:00";
+        QTest::newRow("the focus row, not another") << true << ""
+                                                    << "^Right Down Down ^Right Up ^Right"
+                                                    << "02:00:00";
+    }
+
+    void boxKeys()
+    {
+        QFETCH(bool, enabled);
+        QFETCH(QString, playing);
+        QFETCH(QString, keys);
+        QFETCH(QString, appointed);
+        Box box(3);
+        fillKeyRow(box);
+        if (!playing.isEmpty())
+            box.appointPlaybackTime("dev1_1", 1, QDateTime(at(0, 0).date(), QTime::fromString(playing, "hh:mm")));
+        box.setKeyboardNavigationEnabled(enabled);
+        QCOMPARE(box.checkBox(0)->focusPolicy(), enabled ? Qt::NoFocus : Qt::StrongFocus);
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        if (enabled)
+            QVERIFY(showFocused(&box));
+        QSignalSpy appointSpy(&box, SIGNAL(signalAppointPlaybackTime(QString,int,int,QDateTime)));
+        QSignalSpy checkSpy(&box, SIGNAL(signalAllChannelRecordingTimeAxisCheckState(Qt::CheckState)));
+        const QImage before = box.grab().toImage();
+        typeKeys(&box, keys);
+        QStringList times;
+        for (const QVariantList& call : Calls(appointSpy)) {
+            QCOMPARE(call.mid(0, 3), (QVariantList { "dev1_1", 1, 1 }));
+            times << call.at(3).toDateTime().toString("hh:mm:ss");
+        }
+        QCOMPARE(times.join(' '), appointed);
+        if (!enabled) {
+            QCOMPARE(checkSpy.count(), 0);
+            QCOMPARE(box.grab().toImage(), before);
+        }
+    }
+
+    // A keyboard seek outside the visible span pans the box's ruler to show it in the middle, kept inside the day.
+    void keyboardSeekBringsMomentIntoView()
+    {
+        Ruler ruler;
+        Box box(3);
+        box.setTimeAxisWt(&ruler);
+        ruler.updateTimeAxisDegreeAtFixedDatetime(Degree1Hour, at(12, 0)); // 11:30 to 12:30
+        fillKeyRow(box);
+        box.setKeyboardNavigationEnabled(true);
+        QVERIFY(showFocused(&box));
+        ruler.events.clear();
+        typeKeys(&box, "Down ^Left ^Left ^Right N");
+        // 04:00 (the last recording to begin before 12:30), 03:10 (the one before), 04:00 again: each outside the
+        // hour shown, so the ruler puts it in the middle; N finds no label mark after 04:00.
+        QCOMPARE(ruler.events, (QStringList { "1@03:30:00", "1@02:40:00", "1@03:30:00" }));
+        QCOMPARE(box.bar(1)->getPlaybackDatetime(), at(4, 0));
+    }
+
+    // Up/Down move the framed focus row (a click too), Space clicks its check box; off again, the policies return.
+    void boxFocusRowAndSpace()
+    {
+        Box box(3);
+        box.setKeyboardNavigationEnabled(true);
+        QVERIFY(showFocused(&box));
+        auto* frame = box.findChild<QWidget*>("keyboardFocusFrame");
+        QVERIFY(frame && frame->isVisible());
+        QSignalSpy checkSpy(&box, SIGNAL(signalAllChannelRecordingTimeAxisCheckState(Qt::CheckState)));
+        typeKeys(&box, "Up Space Down Down Down Space");
+        QCOMPARE(Calls(checkSpy), (Calls { { Qt::PartiallyChecked }, { Qt::PartiallyChecked } }));
+        QVERIFY(box.checkBox(0)->isChecked() && !box.checkBox(1)->isChecked() && box.checkBox(2)->isChecked());
+        QCOMPARE(frame->geometry(), QRect(9, 10 + 2 * 22 - 1, 100 + 6 + 1440 + 2, 23));
+        QCOMPARE(box.grab().toImage().pixelColor(9, 10 + 2 * 22 - 1), QColor("#4da3ff"));
+        QTest::mouseClick(box.bar(1), Qt::LeftButton, {}, QPoint(5, 5)); // a click moves the focus row
+        QCOMPARE(frame->y(), 10 + 22 - 1);
+        QVERIFY(box.hasFocus());
+        box.setFocus(); // keys go on from the clicked row
+        typeKeys(&box, "Space");
+        QVERIFY(box.checkBox(1)->isChecked());
+        box.clearFocus();
+        QVERIFY(frame->isHidden());
+        box.setKeyboardNavigationEnabled(false);
+        QVERIFY(!box.findChild<QWidget*>("keyboardFocusFrame"));
+        QCOMPARE(box.checkBox(1)->focusPolicy(), Qt::StrongFocus);
+        QCOMPARE(box.focusPolicy(), Qt::NoFocus);
+    }
+
+    void accessibleInterfaces()
+    {
+        Ruler ruler;
+        Box box(3, true);
+        ruler.updateTimeAxisDegreeAtFixedDatetime(Degree6Hours, at(12, 0));
+        fillKeyRow(box);
+        box.fill(2, { recording(at(1, 0), at(2, 0)) });
+        box.appointPlaybackTime("dev1_1", 1, at(2, 45, 30));
+        box.checkBox(2)->setFixedWidth(40); // the check box elides; screen readers get the whole title
+
+        QAccessibleInterface* rulerIface = QAccessible::queryAccessibleInterface(&ruler);
+        QCOMPARE(rulerIface->role(), QAccessible::ScrollBar);
+        QCOMPARE(rulerIface->text(QAccessible::Name), "Time ruler");
+        QCOMPARE(rulerIface->text(QAccessible::Value), "09:00 to 15:00");
+        QVERIFY(!rulerIface->text(QAccessible::Description).isEmpty());
+        QCOMPARE(rulerIface->valueInterface()->currentValue().toInt(), 9 * 3600);
+        rulerIface->valueInterface()->setCurrentValue(22 * 3600); // kept inside the day
+        QCOMPARE(rulerIface->text(QAccessible::Value), "18:00 to 24:00");
+
+        QAccessibleInterface* bar = QAccessible::queryAccessibleInterface(box.bar(1));
+        QCOMPARE(bar->role(), QAccessible::Slider);
+        QCOMPARE(bar->text(QAccessible::Name), "Camera 1");
+        QCOMPARE(bar->text(QAccessible::Value), "02:45:30, alarm recording");
+        bar->valueInterface()->setCurrentValue(3 * 3600 + 15 * 60); // seeks
+        QCOMPARE(bar->text(QAccessible::Value), "03:15:00, recording");
+        QCOMPARE(QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Value), "Not playing");
+        QCOMPARE(QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Name), "Video 1");
+
+        QAccessibleInterface* checkBox = QAccessible::queryAccessibleInterface(box.checkBox(2));
+        QCOMPARE(checkBox->text(QAccessible::Name), "Camera 2");
+        QVERIFY(!checkBox->text(QAccessible::Description).isEmpty());
+        auto* cursor = box.bar(1)->findChild<QWidget*>("progressCursor");
+        QCOMPARE(QAccessible::queryAccessibleInterface(cursor)->text(QAccessible::Name), "Play position");
+        QCOMPARE(QAccessible::queryAccessibleInterface(cursor)->text(QAccessible::Value), "03:15:00");
+        auto* download = cursor->findChild<QPushButton*>("downloadBt");
+        QCOMPARE(QAccessible::queryAccessibleInterface(download)->text(QAccessible::Name), "Download");
+        RecordingLabelWt* mark = nullptr;
+        for (auto* label : box.bar(1)->findChildren<RecordingLabelWt*>())
+            mark = label->getRecordingLabelInfo().name == "Gate" ? label : mark;
+        QCOMPARE(QAccessible::queryAccessibleInterface(mark)->text(QAccessible::Name), "Label mark Gate");
+    }
+
+    // Position changes reach screen readers at most once a second per row; the box tells which row has the focus.
+    void accessibilityEventsThrottled()
+    {
+        Box box(3);
+        fillKeyRow(box);
+        box.fill(2, { recording(at(1, 0), at(2, 0)) });
+        box.setKeyboardNavigationEnabled(true);
+        QVERIFY(showFocused(&box));
+        accessibilityEvents.clear();
+        TimeAxisAccessible::setEventObserver(recordAccessibilityEvent);
+        box.updatePlaybackTime(at(2, 5), 1);
+        for (int s = 1; s <= 5; ++s)
+            box.updatePlaybackTime(at(2, 5, s), 1);
+        box.appointPlaybackTime("dev1_1", 1, at(3, 12));
+        box.updatePlaybackTime(at(1, 30), 2);
+        typeKeys(&box, "Down");
+        TimeAxisAccessible::setEventObserver(nullptr);
+        QCOMPARE(accessibilityEvents,
+            (QStringList { "value channelRecordingTimeAxisWt_1 7500", "value channelRecordingTimeAxisWt_2 5400",
+                "focus channelRecordingTimeAxisWt_1" }));
+    }
+
+    void languageSwitch()
+    {
+        Ruler ruler;
+        ruler.updateTimeAxisDegreeAtFixedDatetime(Degree3Hours, at(12, 0));
+        Box box(2, true);
+        box.fill(0, { recording(at(1, 0), at(2, 0), true) });
+        box.appointPlaybackTime("dev0_1", 1, at(1, 30));
+        auto* download = box.bar(0)->findChild<QPushButton*>("downloadBt");
+        auto* label13 = ruler.findChild<QLabel*>("timeLabel13");
+        auto texts = [&] {
+            return QStringList { box.checkBox(0)->text(), box.checkBox(1)->text(), box.checkBox(1)->accessibleName(),
+                download->toolTip(), download->accessibleName(), label13->text(),
+                QAccessible::queryAccessibleInterface(&ruler)->text(QAccessible::Name),
+                QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Value) };
+        };
+        const QStringList english { "Camera 0", "Video 2", "Video 2", "Download", "Download", "13:30", "Time ruler",
+            "01:30:00, alarm recording" };
+        QCOMPARE(texts(), english);
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+        QCOMPARE(texts(),
+            (QStringList {
+                "Camera 0", "视频窗口2", "视频窗口2", "下载", "下载", "13:30", "时间刻度尺", "01:30:00，报警录像" }));
+        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS);
+        QCOMPARE(texts(), english);
+    }
+
+    // Rendered at a device pixel ratio of 2, everything lands at twice its logical position.
+    void highDpiRendering()
+    {
+        Ruler ruler;
+        ruler.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&ruler));
+        QImage rulerImage(ruler.size() * 2, QImage::Format_ARGB32);
+        rulerImage.fill(Qt::black);
+        rulerImage.setDevicePixelRatio(2);
+        ruler.render(&rulerImage);
+        const QColor tick("#323e58");
+        // A one-pixel line at logical x covers device pixels 2x - 1 and 2x: the base line at logical y 32 and the
+        // major tick at x 19 from y 23.
+        for (const QPoint& p : { QPoint(0, 63), QPoint(2959, 64), QPoint(37, 45), QPoint(38, 62) })
+            QCOMPARE(rulerImage.pixelColor(p), tick);
+        for (const QPoint& p : { QPoint(0, 62), QPoint(0, 65), QPoint(36, 50), QPoint(39, 50), QPoint(37, 44) })
+            QVERIFY(rulerImage.pixelColor(p) != tick);
+
+        Box box(1, true);
+        box.fill(0, { recording(at(1, 0), at(2, 0)) });
+        box.appointPlaybackTime("dev0_1", 1, at(1, 30)); // the cursor's stem at x 116 + 90, flag to the right
+        box.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&box));
+        QImage boxImage(box.size() * 2, QImage::Format_ARGB32);
+        boxImage.setDevicePixelRatio(2);
+        box.render(&boxImage);
+        const int stemX = 2 * (116 + 90);
+        const int lowY = 2 * (10 + 18); // below the flag
+        QCOMPARE(boxImage.pixelColor(stemX, lowY), QColor("#ffffff"));
+        QCOMPARE(boxImage.pixelColor(stemX + 3, lowY + 1), QColor("#ffffff")); // the stem is 2 logical pixels wide
+        QCOMPARE(boxImage.pixelColor(stemX + 4, lowY), QColor("#00cf8b"));
+        QCOMPARE(boxImage.pixelColor(stemX - 1, lowY), QColor("#00cf8b"));
+        QCOMPARE(boxImage.pixelColor(2 * (116 + 59), lowY), QColor("#24344c")); // before 01:00
+        QVERIFY(boxImage.pixelColor(stemX + 40, 2 * (10 + 2)) != QColor("#00cf8b")); // the flag covers the bar
+    }
+};
+
+QTEST_MAIN(tst_TimeAxisOperation)
+#include "tst_timeaxis_operation.moc"
