@@ -7,10 +7,14 @@
 
 #include "frame/corvanebaseinit.h"
 #include "frame/dictdef.h"
+#if defined(ZCB_WITH_DATETIME)
+#include "datetime/calendarwt.h"
+#endif
 
 #include <QAbstractButton>
 #include <QAccessible>
 #include <QComboBox>
+#include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
 #include <QTest>
@@ -27,6 +31,9 @@ private slots:
     void everyInteractiveElementIsNamed();
     void languageMenuRetranslatesLive_data();
     void languageMenuRetranslatesLive();
+#if defined(ZCB_WITH_TIMEAXIS) && defined(ZCB_WITH_DATETIME)
+    void playbackDayPickerMarksRecordedDays();
+#endif
 
 private:
     static void addPageRows();
@@ -183,6 +190,30 @@ void tst_Gallery::languageMenuRetranslatesLive()
     chooseLanguage(window, QStringLiteral("en_US"));
     QCOMPARE(libraryTexts(&window), english); // the round trip restores every text
 }
+
+#if defined(ZCB_WITH_TIMEAXIS) && defined(ZCB_WITH_DATETIME)
+void tst_Gallery::playbackDayPickerMarksRecordedDays()
+{
+    GalleryOptions options;
+    options.screenshot = true;
+    GalleryWindow window(options, QStringLiteral("timeaxis"));
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto* dayEdit = window.findChild<QDateEdit*>(QStringLiteral("dayEdit"));
+    QVERIFY(dayEdit);
+    auto* picker = dayEdit->findChild<CalendarWt*>(QStringLiteral("dayPickerCalendar"));
+    QVERIFY(picker);
+    QVERIFY(!picker->isVisible());
+    QTest::mouseClick(dayEdit, Qt::LeftButton);
+    QTRY_VERIFY(picker->isVisible());
+    QVERIFY(picker->isTodayMarked());
+    QVERIFY(picker->dayMarks().value(QDate::currentDate().addDays(-1)) != 0); // the gallery records every day
+    const QDate before = dayEdit->date().addDays(-3);
+    emit picker->signalDayClicked(before); // what a click on a day cell sends
+    QCOMPARE(dayEdit->date(), before);
+    QVERIFY(!picker->isVisible());
+}
+#endif
 
 QTEST_MAIN(tst_Gallery)
 #include "tst_gallery.moc"

@@ -1,16 +1,12 @@
 // The library's calendar as the day picker of another page's QDateEdit: a click on the edit (or F4, Alt+Down) opens
 // a CalendarWt popup under it that marks the days with recordings and rings today; a day click sets the edit's date
-// and closes it. Pages reach it without a header, so a page builds whether or not the date-time subsystem is:
-//     QMetaObject::invokeMethod(qApp->findChild<QObject*>("recordingDayPicker"), "attach",
-//         Q_ARG(QWidget*, dateEdit), Q_ARG(QVariantMap, marks)); // "yyyy-MM-dd" -> CalendarWt::DayMark bits
+// and closes it. Pages built with the date-time subsystem (ZCB_WITH_DATETIME) call attachRecordingDayPicker().
 
 #include "datetime/calendarwt.h"
 
-#include <QCoreApplication>
 #include <QDateEdit>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QVariantMap>
 
 using namespace ZCORVANEBASE;
 
@@ -24,23 +20,16 @@ public:
     explicit RecordingDayPicker(QObject* parent)
         : QObject(parent)
     {
-        setObjectName(QStringLiteral("recordingDayPicker"));
     }
 
-    Q_INVOKABLE void attach(QWidget* edit, const QVariantMap& marks)
+    void attach(QDateEdit* dateEdit, const QMap<QDate, int>& dayMarks)
     {
-        auto* dateEdit = qobject_cast<QDateEdit*>(edit);
-        if (!dateEdit)
-            return;
         auto* calendar = new CalendarWt(dateEdit);
         calendar->setObjectName(QStringLiteral("dayPickerCalendar"));
         calendar->setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
         calendar->setFixedSize(250, 320);
         calendar->setUsingTime(false);
         calendar->setTitle(QStringLiteral("Days with recordings"));
-        QMap<QDate, int> dayMarks;
-        for (auto it = marks.cbegin(); it != marks.cend(); ++it)
-            dayMarks.insert(QDate::fromString(it.key(), Qt::ISODate), it.value().toInt());
         calendar->setDayMarks(dayMarks);
         calendar->setTodayMarked(true);
         connect(calendar, &CalendarWt::signalDayClicked, dateEdit, [dateEdit, calendar](const QDate& date) {
@@ -74,13 +63,14 @@ protected:
     }
 };
 
-void installRecordingDayPicker()
-{
-    new RecordingDayPicker(QCoreApplication::instance());
-}
-
 } // namespace
 
-Q_COREAPP_STARTUP_FUNCTION(installRecordingDayPicker)
+void attachRecordingDayPicker(QDateEdit* edit, const QMap<QDate, int>& marks)
+{
+    if (!edit)
+        return;
+    // One picker per edit, owned by it: it filters the edit's events and goes with it.
+    (new RecordingDayPicker(edit))->attach(edit, marks);
+}
 
 #include "datetimepage_daypicker.moc"

@@ -32,6 +32,11 @@
 
 using namespace ZCORVANEBASE;
 
+#ifdef ZCB_WITH_DATETIME
+// pages/datetimepage_daypicker.cpp: a CalendarWt popup marking `marks` opens from `edit`.
+void attachRecordingDayPicker(QDateEdit* edit, const QMap<QDate, int>& marks);
+#endif
+
 namespace {
 
 const QString labelMimeType = QStringLiteral("application/x-zcorvane-recording-label");
@@ -242,19 +247,17 @@ private:
         dayEdit->setDisplayFormat(QStringLiteral("yyyy-MM-dd"));
         dayEdit->setMaximumDate(QDate::currentDate());
 #ifdef ZCB_WITH_DATETIME
-        // The library's calendar as the day picker (pages/datetimepage_daypicker.cpp), marking the days of the last
-        // two months on which the first channel recorded (2: with alarms).
-        if (QObject* picker = qApp->findChild<QObject*>(QStringLiteral("recordingDayPicker"))) {
-            const QString channel = galleryWorker() ? galleryWorker()->getAllChannelIds().value(0) : QString();
-            QVariantMap marks;
-            for (QDate d = QDate::currentDate().addDays(-62); d <= QDate::currentDate(); d = d.addDays(1)) {
-                int mark = 0;
-                for (const RecordingTimeInfo& info : generateRecordings(channel, 0, d, QDateTime::currentDateTime()))
-                    mark |= info.isAlarm ? 2 : 1;
-                marks.insert(d.toString(Qt::ISODate), mark);
-            }
-            QMetaObject::invokeMethod(picker, "attach", Q_ARG(QWidget*, dayEdit), Q_ARG(QVariantMap, marks));
+        // The library's calendar as the day picker, marking the days of the last two months on which the first
+        // channel recorded (alarm days in red).
+        const QString channel = galleryWorker() ? galleryWorker()->getAllChannelIds().value(0) : QString();
+        QMap<QDate, int> marks;
+        for (QDate d = QDate::currentDate().addDays(-62); d <= QDate::currentDate(); d = d.addDays(1)) {
+            int mark = 0;
+            for (const RecordingTimeInfo& info : generateRecordings(channel, 0, d, QDateTime::currentDateTime()))
+                mark |= info.isAlarm ? 2 : 1;
+            marks.insert(d, mark);
         }
+        attachRecordingDayPicker(dayEdit, marks);
 #endif
         if (options.screenshot)
             dayEdit->setDate(QDate::currentDate().addDays(-1));
