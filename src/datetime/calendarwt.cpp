@@ -112,12 +112,21 @@ void CalendarWt::setTitle(const QString& title)
     ui->title->setText(title);
 }
 
+// The moments a date-time editor can hold (years 100 to 9999): a range or a value beyond them would leave the editor
+// without any value, so they are brought to the nearest end.
+static QDateTime editorBounded(const QDateTime& dt)
+{
+    static const QDateTime first(QDate(100, 1, 1), QTime(0, 0));
+    static const QDateTime last(QDate(9999, 12, 31), QTime(23, 59, 59, 999));
+    return qBound(first, dt, last);
+}
+
 void CalendarWt::setRange(const QDateTime& a, const QDateTime& b)
 {
     if (!a.isValid() || !b.isValid())
         return;
-    rangeStart = qMin(a, b);
-    rangeEnd = qMax(a, b);
+    rangeStart = editorBounded(qMin(a, b));
+    rangeEnd = editorBounded(qMax(a, b));
     ui->monthWidget->setDateRange(rangeStart.date(), rangeEnd.date());
     // The editor clamps its value into the new range, which reports a changed value.
     ui->dateTimeEdit->setDateTimeRange(rangeStart, rangeEnd);
@@ -131,7 +140,7 @@ void CalendarWt::setInitDateTime(const QDateTime& dt)
     ui->monthWidget->showMonth(dt.date().year(), dt.date().month());
     ui->monthWidget->selectDate(dt.date());
     // Within the range the editor's change arrives equal to the last value and reports nothing.
-    ui->dateTimeEdit->setDateTime(dt);
+    ui->dateTimeEdit->setDateTime(editorBounded(dt));
     // An editor that already held the clamped value emits nothing; report the clamp all the same.
     if (ui->dateTimeEdit->dateTime() != lastValue)
         slotDateTimeChanged(ui->dateTimeEdit->dateTime());

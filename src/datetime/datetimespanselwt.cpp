@@ -78,12 +78,16 @@ void DatetimeSpanSelWt::setInitDateTime(const QDateTime& start, const QDateTime&
     QDateTime b = end;
     if (a > b)
         std::swap(a, b);
+    ui->startCalendar->setInitDateTime(a);
+    // The start's editor brings a moment it cannot show (before 1752-09-14, after 9999) to its nearest end: the end's
+    // window is built around the start it really shows.
+    const qint64 moved = a.msecsTo(ui->startCalendar->getSelectDateTime());
+    a = a.addMSecs(moved);
+    b = b.addMSecs(moved);
     if (a.secsTo(b) < minSpanSecs)
         b = a.addSecs(minSpanSecs);
     if (a.secsTo(b) > maxSpanSecs)
         b = b.addSecs(maxSpanSecs - a.secsTo(b));
-
-    ui->startCalendar->setInitDateTime(a);
     {
         // The old end is about to be replaced: its clamp into the new range is no change worth reporting.
         const QSignalBlocker blocker(ui->endCalendar);
