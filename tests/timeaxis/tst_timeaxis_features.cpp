@@ -39,6 +39,12 @@ Recordings parse(const QString& text)
     return recordings;
 }
 
+// b(ackground), g(reen) or r(ed) as painted.
+QRgb colour(QChar kind)
+{
+    return kind == 'b' ? background : kind == 'g' ? green : red;
+}
+
 QString hhmm(const QDateTime& datetime)
 {
     return datetime.toString(datetime.time().second() ? QStringLiteral("hh:mm:ss") : QStringLiteral("hh:mm"));
@@ -201,12 +207,10 @@ private slots:
         QTest::newRow("a clip inside one column, 3 wide") << "3 ; 01:00:10-01:00:20 ; b58 g59 g60 g61 b62";
         QTest::newRow("4 wide: two columns left of its begin") << "4 ; 01:00:10-01:00:20 ; b57 g58 g61 b62";
         QTest::newRow("an empty clip too") << "3 ; !01:00:30-01:00:30 ; b58 r59 r61 b62";
-        QTest::newRow("wide enough: untouched") << "3 ; 01:00-01:05 ; b59 g60 g64 b65";
         QTest::newRow("narrower: keeps its own columns") << "5 ; 01:00-01:04 ; b58 g59 g63 b64";
         QTest::newRow("clipped at the left edge") << "5 ; 00:00:05-00:00:10 ; g0 g2 b3";
         QTest::newRow("clipped at the right edge") << "3 ; 23:59:30-23:59:40 ; b1437 g1438 g1439";
         QTest::newRow("alarm wins in a column") << "3 ; !01:00:00-01:00:20 01:00:30-01:00:40 ; r59 r60 r61 b62";
-        QTest::newRow("alarm wins over a later long recording") << "3 ; !01:00-02:00 01:30-03:00 ; r60 r119 g120 g179";
         QTest::newRow("a clip beside a long one")
             << "3 ; 01:00-02:00 !02:00:10-02:00:20 03:00-04:00 ; g118 r119 r121 b122";
         QTest::newRow("begun before the view: its own columns") << "3 ; 23:59:50-00:00:20 ; b0 b1";
@@ -224,9 +228,9 @@ private slots:
         QCOMPARE(axis.box.minimumIntervalWidth(), part[0].toInt());
         const QImage image = axis.image();
         for (const QString& pixel : part[2].split(' ')) {
-            const QRgb colour = pixel[0] == 'b' ? background : pixel[0] == 'g' ? green : red;
             const int x = pixel.mid(1).toInt();
-            QVERIFY2(image.pixel(x, 0) == colour && image.pixel(x, image.height() - 1) == colour, qPrintable(pixel));
+            QVERIFY2(image.pixel(x, 0) == colour(pixel[0]) && image.pixel(x, image.height() - 1) == colour(pixel[0]),
+                qPrintable(pixel));
         }
     }
 
@@ -264,8 +268,7 @@ private slots:
             const QImage image = bar.strip()->grab().toImage().convertToFormat(QImage::Format_ARGB32);
             const QVector<int> kinds = paintWidened(recordings, begin, degree, width, minimum);
             for (int x = 0; x < width; ++x) {
-                const QRgb colour = kinds.at(x) == 2 ? red : kinds.at(x) == 1 ? green : background;
-                QVERIFY2(image.pixel(x, 10) == colour,
+                QVERIFY2(image.pixel(x, 10) == colour(QStringLiteral("bgr").at(kinds.at(x))),
                     qPrintable(QStringLiteral("degree %1 begin %2 x %3").arg(degree).arg(begin.toString()).arg(x)));
             }
         }
@@ -342,7 +345,6 @@ private slots:
 
         QTest::keyClick(&axis.box, Qt::Key_Escape);
         QCOMPARE(axis.image(1).pixel(60, 0), before.pixel(60, 0));
-        QCOMPARE(axis.image(1).pixel(110, 0), before.pixel(110, 0));
         QCOMPARE(axis.image(0).pixel(200, 0), green);
         axis.events.clear();
         QTest::mouseClick(axis.strip(1), Qt::LeftButton, Qt::NoModifier, QPoint(110, 10)); // no handle any more
@@ -392,19 +394,16 @@ private slots:
         axis.addMark(QStringLiteral("Gate"), at(1, 5));
         axis.addMark(QStringLiteral("Door"), at(1, 0));
         axis.addMark(QStringLiteral("Yard"), at(1, 8, 30));
-        LabelClusters* clusters = axis.bar()->labelClusters();
-        QCOMPARE(clusters->badges().size(), 1);
-        LabelClusterBadge* badge = clusters->badges().first();
+        LabelClusterBadge* badge = axis.bar()->labelClusters()->badges().value(0);
+        QVERIFY(badge);
         QCOMPARE(badge->toolTip(),
             QStringLiteral("Door:2024-03-05 01:00:00\nGate:2024-03-05 01:05:00\nYard:2024-03-05 01:08:30"));
         const QRect door = axis.strip()->findChildren<RecordingLabelWt*>().at(1)->geometry();
         QCOMPARE(badge->geometry().left(), door.right() - 2);
         const QImage image = axis.image().copy(badge->geometry());
         int orange = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            for (int x = 0; x < image.width(); ++x)
-                orange += image.pixel(x, y) == QColor(QStringLiteral("#f08c1a")).rgb();
-        }
+        for (int i = 0; i < image.width() * image.height(); ++i)
+            orange += image.pixel(i % image.width(), i / image.width()) == QColor(QStringLiteral("#f08c1a")).rgb();
         QVERIFY(orange > image.width() * image.height() / 3);
 
         QVERIFY(QMetaObject::invokeMethod(axis.bar(), "slotUpdateRecordingLabelNameInLocalDB",
@@ -423,13 +422,14 @@ private slots:
 
     void hoverReadout_data()
     {
-        // Pointer x ; the read-out ; it stands right (r) or left (l) of the pointer.
+        // Pointer x ; the read-out ; it stands right (r) or left (l) of the pointer ; its kind after a switch to
+        // simplified Chinese under the pointer.
         QTest::addColumn<QString>("row");
-        QTest::newRow("a recording") << "90 ; 01:30:00  recording ; r";
-        QTest::newRow("an alarm recording") << "200 ; 03:20:00  alarm recording ; r";
-        QTest::newRow("a gap") << "150 ; 02:30:00  no recording ; r";
-        QTest::newRow("a clip widened to 3 pixels") << "301 ; 05:01:00  alarm recording ; r";
-        QTest::newRow("at the right edge it turns left") << "1430 ; 23:50:00  no recording ; l";
+        QTest::newRow("a recording") << "90 ; 01:30:00  recording ; r ; 录像";
+        QTest::newRow("an alarm recording") << "200 ; 03:20:00  alarm recording ; r ; 报警录像";
+        QTest::newRow("a gap") << "150 ; 02:30:00  no recording ; r ; 无录像";
+        QTest::newRow("a clip widened to 3 pixels") << "301 ; 05:01:00  alarm recording ; r ; 报警录像";
+        QTest::newRow("at the right edge it turns left") << "1430 ; 23:50:00  no recording ; l ; 无录像";
     }
 
     void hoverReadout()
@@ -445,13 +445,18 @@ private slots:
         QTest::mouseMove(&axis.box, QPoint(20, 20)); // from the check box column (the pointer may be at x already)
         QTest::mouseMove(axis.strip(), QPoint(x, 10));
         QLabel* readout = axis.strip()->findChild<QLabel*>(QStringLiteral("hoverReadout"));
-        QVERIFY(readout);
-        QVERIFY(readout->isVisible());
+        QVERIFY(readout && readout->isVisible());
         QCOMPARE(readout->text(), part[1]);
         if (part[2] == QLatin1String("r"))
             QCOMPARE(readout->x(), x + 12);
         else
             QCOMPARE(readout->geometry().right(), x - 12 - 1);
+        {
+            auto restore = qScopeGuard([] { ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS); });
+            ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
+            QCOMPARE(readout->text(), part[1].left(10) + part[3]);
+        }
+        QCOMPARE(readout->text(), part[1]);
 
         QTest::mouseMove(axis.strip(), QPoint(x + 1, 10)); // follows the pointer
         QCOMPARE(readout->text().left(8), axis.bar()->getDatetimeAtPos(QPoint(x + 1, 0)).toString("hh:mm:ss"));
@@ -459,18 +464,6 @@ private slots:
         QTRY_COMPARE(readout->text().left(8), at(1, 0).addSecs((x + 1) * 5 / 2).toString("hh:mm:ss"));
         QTest::mouseMove(&axis.box, QPoint(20, 20)); // the check box column
         QVERIFY(readout->isHidden());
-    }
-
-    void hoverReadoutFollowsLanguage()
-    {
-        auto restore = qScopeGuard([] { ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS); });
-        Axis axis;
-        axis.box.setHoverReadoutEnabled(true);
-        axis.load(QStringLiteral("!03:00-04:00"));
-        QTest::mouseMove(axis.strip(), QPoint(200, 10));
-        ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
-        QCOMPARE(axis.strip()->findChild<QLabel*>(QStringLiteral("hoverReadout"))->text(),
-            QStringLiteral("03:20:00  ") + QString::fromUtf8("报警录像"));
     }
 };
 
