@@ -5,57 +5,36 @@
 #include "datetime/datetimespanselwt.h"
 #include "datetime/timespacelineet.h"
 
+#include "reliabilitysupport.h"
 #include "zcbtest.h"
 
 #include <QDateTimeEdit>
 #include <QtTest>
 
 using namespace ZCORVANEBASE;
-
-namespace {
-
-QStringList warnings;
-QtMessageHandler previousHandler = nullptr;
-
-void recordWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("ZCorvaneBase")))
-        warnings << message;
-    else if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-} // namespace
+using namespace ReliabilitySupport;
 
 class tst_DatetimeReliability : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(recordWarning); }
-    void init() { warnings.clear(); }
+    void initTestCase() { captureWarnings(); }
+    void init() { worker = freshHost(); }
 
     void hostDateFormats_data()
     {
         QTest::addColumn<QString>("hostFormat");
-        QTest::addColumn<QString>("shown"); // the editor's format with the time
+        QTest::addColumn<bool>("used"); // else the library's own "yyyy-MM-dd" is
         QTest::addColumn<int>("expectedWarnings");
-        QTest::newRow("the host's own format is used") << "dd/MM/yyyy"
-                                                       << "dd/MM/yyyy hh:mm:ss" << 0;
-        QTest::newRow("no answer") << ""
-                                   << "yyyy-MM-dd hh:mm:ss" << 0;
-        QTest::newRow("blank") << "   "
-                               << "yyyy-MM-dd hh:mm:ss" << 0;
-        QTest::newRow("no date in it") << "qqq"
-                                       << "yyyy-MM-dd hh:mm:ss" << 1;
-        QTest::newRow("time only") << "hh:mm"
-                                   << "yyyy-MM-dd hh:mm:ss" << 1;
-        QTest::newRow("no day") << "yyyy-MM"
-                                << "yyyy-MM-dd hh:mm:ss" << 1;
-        QTest::newRow("time already in it") << "yyyy-MM-dd hh:mm:ss"
-                                            << "yyyy-MM-dd hh:mm:ss" << 1;
-        QTest::newRow("unbalanced quote") << "yyyy-MM-dd'"
-                                          << "yyyy-MM-dd hh:mm:ss" << 1;
+        QTest::newRow("the host's own format is used") << "dd/MM/yyyy" << true << 0;
+        QTest::newRow("no answer") << "" << false << 0;
+        QTest::newRow("blank") << "   " << false << 0;
+        QTest::newRow("no date in it") << "qqq" << false << 1;
+        QTest::newRow("time only") << "hh:mm" << false << 1;
+        QTest::newRow("no day") << "yyyy-MM" << false << 1;
+        QTest::newRow("time already in it") << "yyyy-MM-dd hh:mm:ss" << false << 1;
+        QTest::newRow("unbalanced quote") << "yyyy-MM-dd'" << false << 1;
     }
 
     // A calendar always shows a whole date the user can edit: a host format that cannot is replaced by the
@@ -63,13 +42,13 @@ private slots:
     void hostDateFormats()
     {
         QFETCH(QString, hostFormat);
-        QFETCH(QString, shown);
+        QFETCH(bool, used);
         QFETCH(int, expectedWarnings);
-        ZcbTest::installFakeWorker()->dateFormat = hostFormat;
+        worker->dateFormat = hostFormat;
         CalendarWt calendar;
         calendar.setUsingTime(true); // asked again: still one warning
         auto* editor = calendar.findChild<QDateTimeEdit*>();
-        QCOMPARE(editor->displayFormat(), shown);
+        QCOMPARE(editor->displayFormat(), (used ? hostFormat : "yyyy-MM-dd") + " hh:mm:ss"); // with the time
         const QDateTime value(QDate(2024, 3, 5), QTime(14, 7, 9));
         calendar.setInitDateTime(value);
         QCOMPARE(calendar.getSelectDateTime(), value);
@@ -97,7 +76,6 @@ private slots:
         QFETCH(int, year);
         QFETCH(QDate, startShown);
         QFETCH(qint64, span);
-        ZcbTest::installFakeWorker();
         CalendarWt calendar;
         const QDateTime far(QDate(year, 3, 5), QTime(8, 0));
         calendar.setRange(far, far.addDays(1));
@@ -120,7 +98,7 @@ private slots:
     // Without a worker, and with the worker deleted under live pickers, they keep working on the library's format.
     void workerGone()
     {
-        ZcbTest::installFakeWorker()->dateFormat = "dd.MM.yyyy";
+        worker->dateFormat = "dd.MM.yyyy";
         DatetimeSpanSelWt selector;
         ZcbTest::removeWorker();
         CalendarWt calendar;
@@ -133,8 +111,10 @@ private slots:
         QVERIFY(changed.wait(1000));
         QCOMPARE(changed.first().at(0).toDateTime(), start.addMonths(1));
         QCOMPARE(changed.first().at(1).toDateTime(), start.addMonths(1).addSecs(3600));
-        ZcbTest::installFakeWorker();
     }
+
+private:
+    FakeWorker* worker = nullptr;
 };
 
 QTEST_MAIN(tst_DatetimeReliability)

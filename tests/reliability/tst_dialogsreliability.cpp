@@ -7,35 +7,19 @@
 #include "dialogs/zmessagebox.h"
 
 #include "dialogtestutil.h"
+#include "reliabilitysupport.h"
 
 #include <QPointer>
 
-namespace {
-
-QStringList warnings;
-QtMessageHandler previousHandler = nullptr;
-
-void recordWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("ZCorvaneBase")))
-        warnings << message;
-    else if (previousHandler)
-        previousHandler(type, context, message);
-}
-
-} // namespace
+using namespace ReliabilitySupport;
 
 class tst_DialogsReliability : public QObject
 {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(recordWarning); }
-    void init()
-    {
-        worker = ZcbTest::installFakeWorker();
-        warnings.clear();
-    }
+    void initTestCase() { captureWarnings(); }
+    void init() { worker = freshHost(); }
 
     void parentDiesDuringExec_data()
     {
@@ -135,9 +119,7 @@ private slots:
         target.hide();
         target.show();
         delete dialog; // unregistering the modal dialog needs the host too
-        QStringList unique = warnings;
-        unique.removeDuplicates();
-        QCOMPARE(unique, warnings);
+        QVERIFY2(noWarningRepeated(), qPrintable(warnings.join(QLatin1Char('\n'))));
     }
 
 private:

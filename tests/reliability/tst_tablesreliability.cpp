@@ -236,6 +236,7 @@ private slots:
             case 3: {
                 const bool hide = random.byte() % 3 != 0;
                 what = QStringLiteral("setRowHidden(%1,%2)").arg(row).arg(hide);
+                seen["setRowHidden outside the table"] += row < 0 || row >= rows;
                 f.table->setRowHidden(row, hide);
                 model.setRowHidden(row, hide);
                 break;
@@ -285,10 +286,15 @@ private slots:
                 const QList<int> checkedRows = model.checkedRows();
                 QCOMPARE(f.table->getCheckedRows(1), checkedRows);
                 int shown = 0;
-                for (bool h : qAsConst(model.hidden))
-                    shown += h ? 0 : 1;
+                bool hiddenChecked = false;
+                for (int r = 0; r < model.rows(); ++r) {
+                    shown += model.hidden.at(r) ? 0 : 1;
+                    hiddenChecked |= model.hidden.at(r) && model.checked.at(r);
+                }
                 QCOMPARE(allChecked, checkedRows.size() == shown);
                 QCOMPARE(noneChecked, checkedRows.isEmpty());
+                seen["some rows checked, some not"] += !allChecked && !noneChecked;
+                seen["none checked, checked rows hidden"] += noneChecked && hiddenChecked;
                 what = QStringLiteral("removeCheckedRows(1)");
                 f.table->removeCheckedRows(1);
                 for (int i = checkedRows.size() - 1; i >= 0; --i)
@@ -328,6 +334,10 @@ private slots:
         // The run reached the changes that matter.
         for (const char* kind : { "insertRow", "removeRow", "click", "moveTo", "leave", "removeCheckedRows" })
             QVERIFY2(seen.value(kind) > 3, kind);
+        // And the cases the example tests of the table leave to this run.
+        for (const char* kind :
+            { "setRowHidden outside the table", "some rows checked, some not", "none checked, checked rows hidden" })
+            QVERIFY2(seen.value(kind) > 0, kind);
     }
 };
 

@@ -6,6 +6,7 @@
 
 #include "frame/corvanebaseinit.h"
 #include "frame/zcheckbox.h"
+#include "reliabilitysupport.h"
 #include "seededsource.h"
 #include "timeaxismodel.h"
 #include "zcbtest.h"
@@ -13,20 +14,10 @@
 #include <QtTest>
 
 using namespace ZCORVANEBASE;
+using namespace ReliabilitySupport;
 using namespace TimeAxisOracle;
 
 namespace {
-
-QStringList warnings;
-QtMessageHandler previousHandler = nullptr;
-
-void recordWarning(QtMsgType type, const QMessageLogContext& context, const QString& message)
-{
-    if (type == QtWarningMsg && message.startsWith(QLatin1String("ZCorvaneBase")))
-        warnings << message;
-    else if (previousHandler)
-        previousHandler(type, context, message);
-}
 
 RecordingSearchInfo search(int row, const QString& channelId)
 {
@@ -72,12 +63,8 @@ class tst_TimeAxisReliability : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { previousHandler = qInstallMessageHandler(recordWarning); }
-    void init()
-    {
-        ZcbTest::installFakeWorker();
-        warnings.clear();
-    }
+    void initTestCase() { captureWarnings(); }
+    void init() { worker = freshHost(); }
 
     void modelRuns_data()
     {
@@ -114,7 +101,7 @@ private slots:
     // A host without a name for a channel: the row shows the channel id rather than nothing, with one warning.
     void emptyChannelNameShowsTheId()
     {
-        ZcbTest::installFakeWorker()->channelNames.insert("cam1_1", "Gate");
+        worker->channelNames.insert("cam1_1", "Gate");
         Titled t;
         t.box.setRecordingSearchInfo(SearchStarted, "k", search(0, "cam1_1"));
         for (const char* channel : { "cam2_1", "cam3_1", "cam2_1" })
@@ -136,14 +123,14 @@ private slots:
     void workerGone()
     {
         QFETCH(bool, garbage);
-        ZcbTest::installFakeWorker()->channelNames.insert("dev1_1", "Gate");
+        worker->channelNames.insert("dev1_1", "Gate");
         Titled t;
         t.box.setRecordingSearchInfo(SearchStarted, "k", search(0, "dev1_1"));
         if (garbage) {
-            auto* worker = new GarbageWorker;
-            worker->channelNames.insert("dev2_1", "Door");
+            auto* garbageWorker = new GarbageWorker;
+            garbageWorker->channelNames.insert("dev2_1", "Door");
             ZcbTest::removeWorker();
-            CorvaneBaseInit::_instance().worker = worker;
+            CorvaneBaseInit::_instance().worker = garbageWorker;
         } else {
             ZcbTest::removeWorker();
         }
@@ -164,10 +151,11 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(
             bar, "slotAddRecordingLabelToLocalDB", Q_ARG(LocalRecordingLabelInfo, mark), Q_ARG(int, 0)));
         QCOMPARE(bar->recordingLabelNames(), QStringList { "entry" });
-        QStringList unique = warnings;
-        unique.removeDuplicates();
-        QCOMPARE(unique, warnings); // once per operation at most
+        QVERIFY2(noWarningRepeated(), qPrintable(warnings.join(QLatin1Char('\n')))); // once per operation at most
     }
+
+private:
+    FakeWorker* worker = nullptr;
 };
 
 QTEST_MAIN(tst_TimeAxisReliability)

@@ -159,7 +159,8 @@ private slots:
     }
 
     // The queries and removeCheckedRows on column 1 of rows given as, per row: C checked, U unchecked, P partial,
-    // - no item; in lower case the row is hidden. Hidden rows are neither counted nor removed.
+    // - no item; in lower case the row is hidden. Hidden rows are neither counted nor removed. (Mixed check states,
+    // hidden checked rows and rows outside the table are held to a model in tst_tablesreliability.)
     void checkColumn_data()
     {
         QTest::addColumn<QString>("states");
@@ -167,9 +168,7 @@ private slots:
         QTest::addColumn<QList<int>>("checked");
         QTest::addColumn<bool>("all");
         QTest::addColumn<bool>("none");
-        QTest::newRow("mixed") << "CUCUC" << 1 << QList<int>({ 0, 2, 4 }) << false << false;
         QTest::newRow("unchecked rows hidden") << "CuCuC" << 1 << QList<int>({ 0, 2, 4 }) << true << false;
-        QTest::newRow("checked row hidden") << "UcUUU" << 1 << QList<int>() << false << true;
         QTest::newRow("every row hidden") << "uuuuu" << 1 << QList<int>() << true << true;
         QTest::newRow("partial, no item") << "CP-CC" << 1 << QList<int>({ 0, 3, 4 }) << false << false;
         QTest::newRow("column -1") << "CCCCC" << -1 << QList<int>() << false << true;
@@ -185,7 +184,6 @@ private slots:
         ZTableWidget table;
         table.setColumnCount(2);
         table.setRowCount(states.size());
-        QSignalSpy hidden(&table, &ZTableWidget::signalSetRowHidden);
         for (int row = 0; row < states.size(); ++row) {
             const int state = QStringLiteral("UPC").indexOf(states.at(row).toUpper()); // as Qt::CheckState
             if (state >= 0) {
@@ -194,9 +192,6 @@ private slots:
             }
             table.setRowHidden(row, states.at(row).isLower());
         }
-        table.setRowHidden(states.size(), true); // no such row: ignored
-        QCOMPARE(hidden.count(), states.size());
-        QCOMPARE(hidden.last(), QVariantList({ states.size() - 1, states.back().isLower() }));
         QCOMPARE(table.getCheckedRows(column), checked);
         QCOMPARE(table.isAllRowsChecked(column), all);
         QCOMPARE(table.isNoRowChecked(column), none);
