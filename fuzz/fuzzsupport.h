@@ -5,6 +5,7 @@
 
 #include "frame/corvanebaseinit.h"
 #include "frame/hostworker.h"
+#include "seededsource.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -54,18 +55,8 @@ public:
             text += character();
         return text;
     }
-    // Now and then invalid, mostly within the few days around `day`, sometimes at the far ends of what QDateTime
-    // holds; milliseconds only when asked for.
-    QDateTime datetime(const QDateTime& day, bool withMSecs = false)
-    {
-        const quint8 kind = byte() % 16;
-        if (kind == 0)
-            return QDateTime();
-        if (kind == 1)
-            return QDateTime(QDate(int(range(-5000, 20000)), int(range(1, 12)), int(range(1, 28))), QTime(0, 0));
-        const QDateTime value = day.addSecs(range(-2 * 86400, 3 * 86400));
-        return withMSecs && kind == 2 ? value.addMSecs(range(0, 999)) : value;
-    }
+    // Drawn as the seeded runs of the test suite draw them (tests/reliability/seededsource.h).
+    QDateTime datetime(const QDateTime& day, bool withMSecs = false) { return drawDateTime(*this, day, withMSecs); }
 
 private:
     const uint8_t* m_data;

@@ -6,6 +6,20 @@
 #include <QDateTime>
 #include <QRandomGenerator>
 
+// A moment drawn from `source` (this class or the fuzzer's input): one in sixteen invalid, one in sixteen a day in
+// another millennium, else within the days around `day`; milliseconds only when asked for.
+template <class Source> QDateTime drawDateTime(Source& source, const QDateTime& day, bool withMSecs)
+{
+    const quint8 kind = source.byte() % 16;
+    if (kind == 0)
+        return QDateTime();
+    if (kind == 1)
+        return QDateTime(
+            QDate(int(source.range(-5000, 20000)), int(source.range(1, 12)), int(source.range(1, 28))), QTime(0, 0));
+    const QDateTime value = day.addSecs(source.range(-2 * 86400, 3 * 86400));
+    return withMSecs && kind == 2 ? value.addMSecs(source.range(0, 999)) : value;
+}
+
 class SeededSource
 {
 public:
@@ -18,17 +32,7 @@ public:
     quint32 u32() { return m_random.generate(); }
     bool flag() { return m_random.generate() & 1; }
     qint64 range(qint64 lo, qint64 hi) { return lo + qint64(m_random.generate64() % quint64(hi - lo + 1)); }
-    // One in sixteen invalid, one in sixteen a day in another millennium, else within the days around `day`.
-    QDateTime datetime(const QDateTime& day, bool withMSecs = false)
-    {
-        const quint8 kind = byte() % 16;
-        if (kind == 0)
-            return QDateTime();
-        if (kind == 1)
-            return QDateTime(QDate(int(range(-5000, 20000)), int(range(1, 12)), int(range(1, 28))), QTime(0, 0));
-        const QDateTime value = day.addSecs(range(-2 * 86400, 3 * 86400));
-        return withMSecs && kind == 2 ? value.addMSecs(range(0, 999)) : value;
-    }
+    QDateTime datetime(const QDateTime& day, bool withMSecs = false) { return drawDateTime(*this, day, withMSecs); }
 
 private:
     QRandomGenerator m_random;
