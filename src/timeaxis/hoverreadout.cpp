@@ -60,7 +60,9 @@ bool HoverReadout::eventFilter(QObject* watched, QEvent* event)
         default:
             break;
         }
-    } else if (watched == m_label && event->type() == QEvent::LanguageChange && m_x >= 0) {
+    } else if (event->type() == QEvent::LanguageChange && m_x >= 0 && watched == m_label.data()) {
+        // (The type is tested first: the label's own destruction passes through here, and a label being destroyed
+        // must not be looked at.)
         showAt(m_x); // the kind's text, and with it the width, changes
     }
     return false;

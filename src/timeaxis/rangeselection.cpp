@@ -25,12 +25,13 @@ QString durationText(qint64 secs)
 RangeSelection::RangeSelection(ChannelRecordingTimeAxisWt* bar)
     : QObject(bar)
     , bar(bar)
+    , m_strip(bar->strip())
     , m_drag(Drag::None)
     , m_beginMSecs(0)
     , m_endMSecs(0)
     , m_recorded(false)
 {
-    bar->strip()->installEventFilter(this);
+    m_strip->installEventFilter(this);
     bar->installEventFilter(this);
     if (bar->parentWidget())
         bar->parentWidget()->installEventFilter(this);
@@ -56,7 +57,7 @@ void RangeSelection::clear()
 
 bool RangeSelection::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == bar->strip()) {
+    if (watched == m_strip) {
         switch (event->type()) {
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {

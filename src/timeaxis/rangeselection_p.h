@@ -64,6 +64,9 @@ private:
     bool clearAllInBox();
 
     ChannelRecordingTimeAxisWt* bar;
+    // The bar's strip, kept from the start: the filter also hears the bar's last events while the bar is being
+    // destroyed, when no member of the bar may be called any more.
+    QWidget* const m_strip;
     Drag m_drag;
     QDateTime m_anchor; // the end of the span that stays while dragging
     QDateTime m_begin;
