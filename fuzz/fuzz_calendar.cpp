@@ -82,6 +82,7 @@ void fuzzCalendar(ZcbFuzz::Input& in)
         ZcbFuzz::worker()->dateFormat = in.text(12);
     CalendarWt calendar;
     calendar.setUsingTime(in.flag());
+    calendar.setAttribute(Qt::WA_DontShowOnScreen); // laid out and painted without a native window for every input
     calendar.show();
     QDateTime last; // the value last reported or set by the host
     QDateTime rangeStart, rangeEnd;
