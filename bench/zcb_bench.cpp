@@ -96,11 +96,13 @@ QDateTime spanBegin(qint64 n)
 bool featuresOn = false;
 bool marksOn = false;
 
-struct FeaturesOn
+// `Benchmark` run with every feature on, registered under its own name with "Features" appended.
+template <void (*Benchmark)(benchmark::State&)> void withFeatures(benchmark::State& state)
 {
-    FeaturesOn() { featuresOn = true; }
-    ~FeaturesOn() { featuresOn = false; }
-};
+    featuresOn = true;
+    Benchmark(state);
+    featuresOn = false;
+}
 
 void enableFeatures(RecordingsTimeAxisBox& box)
 {
@@ -698,53 +700,13 @@ void BM_IdleBox64(benchmark::State& state)
     state.counters["movies"] = movies;
 }
 
-// ---- With every feature on ---------------------------------------------------------------------------------------
+// ---- With label marks -------------------------------------------------------------------------------------------
 
-void BM_BarRepaintFeatures(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_BarRepaint(state);
-}
-void BM_BarRepaintDegree1Features(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_BarRepaintDegree1(state);
-}
-void BM_BoxRepaintFeatures(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_BoxRepaint(state);
-}
 void BM_BoxRepaintMarks(benchmark::State& state)
 {
     marksOn = true;
     BM_BoxRepaint(state);
     marksOn = false;
-}
-void BM_BoxRepaintMarksFeatures(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_BoxRepaintMarks(state);
-}
-void BM_CursorStepRepaintFeatures(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_CursorStepRepaint(state);
-}
-void BM_ProgressReportFeatures(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_ProgressReport(state);
-}
-void BM_SetRecordings64Features(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_SetRecordings64(state);
-}
-void BM_BoxConstruct64Features(benchmark::State& state)
-{
-    FeaturesOn on;
-    BM_BoxConstruct64(state);
 }
 
 } // namespace
@@ -764,15 +726,39 @@ BENCHMARK(BM_BareTableWidgetAppend)->Arg(10000)->Arg(100000)->Unit(benchmark::kM
 BENCHMARK(BM_BoxConstruct64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxConstruct64Bare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdleBox64)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BarRepaintFeatures)->Arg(144)->Arg(3000)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BarRepaintDegree1Features)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BoxRepaintFeatures)->Arg(8640)->Unit(benchmark::kMicrosecond);
+BENCHMARK(withFeatures<BM_BarRepaint>)
+    ->Name("BM_BarRepaintFeatures")
+    ->Arg(144)
+    ->Arg(3000)
+    ->Arg(8640)
+    ->Arg(50000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(withFeatures<BM_BarRepaintDegree1>)
+    ->Name("BM_BarRepaintDegree1Features")
+    ->Arg(8640)
+    ->Arg(50000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(withFeatures<BM_BoxRepaint>)->Name("BM_BoxRepaintFeatures")->Arg(8640)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BoxRepaintMarks)->Arg(8640)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_BoxRepaintMarksFeatures)->Arg(8640)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_CursorStepRepaintFeatures)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_ProgressReportFeatures)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
-BENCHMARK(BM_SetRecordings64Features)->Arg(8640)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_BoxConstruct64Features)->Unit(benchmark::kMillisecond);
+BENCHMARK(withFeatures<BM_BoxRepaintMarks>)
+    ->Name("BM_BoxRepaintMarksFeatures")
+    ->Arg(8640)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(withFeatures<BM_CursorStepRepaint>)
+    ->Name("BM_CursorStepRepaintFeatures")
+    ->Arg(8640)
+    ->Arg(50000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(withFeatures<BM_ProgressReport>)
+    ->Name("BM_ProgressReportFeatures")
+    ->Arg(8640)
+    ->Arg(50000)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK(withFeatures<BM_SetRecordings64>)
+    ->Name("BM_SetRecordings64Features")
+    ->Arg(8640)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(withFeatures<BM_BoxConstruct64>)->Name("BM_BoxConstruct64Features")->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
