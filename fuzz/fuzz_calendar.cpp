@@ -210,12 +210,6 @@ void fuzzSpanSelector(ZcbFuzz::Input& in)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    ZcbFuzz::startApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     ZcbFuzz::Input input(data, size);

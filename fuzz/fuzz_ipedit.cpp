@@ -39,12 +39,6 @@ void checkConsistent(IpEditWt& edit, const QList<QLineEdit*>& fields, const QLis
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    ZcbFuzz::startApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     ZcbFuzz::Input input(data, size);

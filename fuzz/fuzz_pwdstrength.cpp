@@ -69,12 +69,6 @@ bool hasWhitespace(const QString& text)
 
 } // namespace
 
-extern "C" int LLVMFuzzerInitialize(int* argc, char*** argv)
-{
-    ZcbFuzz::startApplication(argc, argv);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     ZcbFuzz::Input input(data, size);

@@ -1,6 +1,6 @@
 #pragma once
 
-// What every fuzz target shares: the one offscreen application, a host worker, and a reader that turns the fuzzer's
+// What every fuzz target shares: a host worker the input may reconfigure, and a reader that turns the fuzzer's
 // bytes into typed values. A target builds its widgets afresh for every input, so an input always does the same.
 
 #include "frame/corvanebaseinit.h"
@@ -77,31 +77,11 @@ public:
     bool channelNames = true;
 };
 
-// The worker an input may reconfigure; reset to its defaults by init() for every input.
+// The worker an input may reconfigure: installed by LLVMFuzzerInitialize, put back by resetWorker() for every input.
 inline Worker*& worker()
 {
     static Worker* instance = nullptr;
     return instance;
-}
-
-// Called from LLVMFuzzerInitialize: the offscreen application (kept for the process's life, never destroyed, so no
-// exit-time teardown order matters) and the library started the way a host starts it.
-inline void startApplication(int* argc, char*** argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    qputenv("QT_NO_GLIB", "1");
-    static QApplication* app = new QApplication(*argc, *argv);
-    Q_UNUSED(app)
-    // Warnings are the library telling a host it broke a rule; thousands of them per second only slow the run.
-    qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
-        if (type == QtFatalMsg) {
-            std::fprintf(stderr, "%s\n", qPrintable(message));
-            std::abort();
-        }
-    });
-    worker() = new Worker;
-    ZCORVANEBASE::CorvaneBaseInit::_instance().worker = worker();
-    ZCORVANEBASE::CorvaneBaseInit::_instance().moduleInit();
 }
 
 // Puts the worker back as every input expects it.
