@@ -164,11 +164,12 @@ bool PasswordLineEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
-        // Undo would bring a stored text back after the user has cleared it, with the eye shown again.
-        const bool history = m_revealMode == RevealOnlyNew
-            && (keyEvent->matches(QKeySequence::Undo) || keyEvent->matches(QKeySequence::Redo));
+        // No history: a line edit's undo empties a hidden text, and once the eye has switched the echo that history
+        // no longer matches the text, so that undo, redo and the next key typed can put a space into it past the
+        // validator. Undo would also bring back a stored password the user has cleared.
         if (keyEvent->matches(QKeySequence::Paste) || keyEvent->matches(QKeySequence::Copy)
-            || keyEvent->matches(QKeySequence::Cut) || history) {
+            || keyEvent->matches(QKeySequence::Cut) || keyEvent->matches(QKeySequence::Undo)
+            || keyEvent->matches(QKeySequence::Redo)) {
             event->accept();
             return true;
         }

@@ -10,9 +10,13 @@ class QAction;
 namespace ZCORVANEBASE {
 
 // A line edit for secrets. It refuses whitespace anywhere in the text, input-method composition, the context menu and
-// the copy, cut and paste shortcuts, and it carries an eye button at its right end that switches between hidden and
-// plain echo (checked = shown). The eye's icon follows the pointer and the style state: "_h" while hovered or active,
-// "_n" otherwise, "show_pwd" while the text is shown and "hide_pwd" while it is hidden.
+// the copy, cut, paste, undo and redo shortcuts, and it carries an eye button at its right end that switches between
+// hidden and plain echo (checked = shown). The eye's icon follows the pointer and the style state: "_h" while hovered
+// or active, "_n" otherwise, "show_pwd" while the text is shown and "hide_pwd" while it is hidden.
+//
+// No edit history: a line edit's undo empties a hidden text, and once the echo has switched that history no longer
+// matches the text (typing can then put characters into it that were never typed). A host that calls undo() or
+// redo() itself on this field gets that line edit behaviour.
 //
 // The field starts like its base class, in normal echo, with the eye unchecked and the "hide_pwd" icon. We leave it
 // so because callers use the field for new passwords as well, where the text is usually shown until the user hides
@@ -25,7 +29,6 @@ namespace ZCORVANEBASE {
 //   client stored), the eye is hidden, so nobody at the desk can read a password they did not type. Once the user
 //   has cleared the field (or code sets an empty text) the eye comes back for what is typed from then on. Typing
 //   onto a stored text does not bring it back: the field still holds the stored part.
-//   In this mode the undo and redo keys are refused, as undo would restore a cleared stored text with the eye shown.
 // - RevealNever: the eye is hidden for good.
 // Whenever the mode hides the eye, the field masks its text (password echo, eye unchecked), whatever echo mode it
 // had: a stored password must not stay readable because the field was showing a new one before. The eye that

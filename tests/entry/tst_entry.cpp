@@ -289,6 +289,39 @@ private slots:
         }
     }
 
+    void historyKeys_data()
+    {
+        QTest::addColumn<QKeySequence>("keys");
+        for (const auto key : { QKeySequence::Undo, QKeySequence::Redo })
+            for (const QKeySequence& binding : QKeySequence::keyBindings(key))
+                QTest::newRow(qPrintable(binding.toString())) << binding;
+    }
+    // Undo and redo keys change nothing, shown or hidden, with or without a history. (A line edit's own history,
+    // replayed across eye switches, once put a space into an empty field.) Code may still undo.
+    void historyKeys()
+    {
+        QFETCH(QKeySequence, keys);
+        PasswordLineEdit edit;
+        QAction* eye = edit.actions().value(0);
+        for (const QString& step :
+            QStringLiteral("\u0660\u00b2 keys eye undo keys eye keys \u00b2\u4e2d keys").split(' ')) {
+            const QString before = edit.text();
+            if (step == "eye")
+                eye->trigger();
+            else if (step == "keys")
+                QTest::keySequence(&edit, keys);
+            else if (step == "undo")
+                edit.undo();
+            else // keyClicks() takes Latin-1 only
+                for (const QChar c : step)
+                    QTest::sendKeyEvent(QTest::Click, &edit, Qt::Key(c.toUpper().unicode()), c, Qt::NoModifier);
+            if (step == "keys")
+                QCOMPARE(edit.text(), before);
+        }
+        QCOMPARE(edit.text(), QStringLiteral("\u00b2\u4e2d"));
+        QCOMPARE(edit.echoMode(), QLineEdit::Password);
+    }
+
     // Steps: real enter and leave events, focus in and out ("blur"), left clicks on the trailing icon, left and right
     // clicks on the text, setWtStyle() with Normal, Hover, Active or an unknown value ("N", "H", "A", "X").
     // `states` has the field's state at first and after each step: iconCode(), then "*" while the password is
