@@ -96,13 +96,15 @@ QDateTime spanBegin(qint64 n)
 bool featuresOn = false;
 bool marksOn = false;
 
-// `Benchmark` run with every feature on, registered under its own name with "Features" appended.
+// `Benchmark` run with every feature on.
 template <void (*Benchmark)(benchmark::State&)> void withFeatures(benchmark::State& state)
 {
     featuresOn = true;
     Benchmark(state);
     featuresOn = false;
 }
+// Registers withFeatures<f> as "<f>Features".
+#define ZCB_BENCHMARK_WITH_FEATURES(f) BENCHMARK(withFeatures<f>)->Name(#f "Features")
 
 void enableFeatures(RecordingsTimeAxisBox& box)
 {
@@ -726,39 +728,15 @@ BENCHMARK(BM_BareTableWidgetAppend)->Arg(10000)->Arg(100000)->Unit(benchmark::kM
 BENCHMARK(BM_BoxConstruct64)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BoxConstruct64Bare)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_IdleBox64)->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_BarRepaint>)
-    ->Name("BM_BarRepaintFeatures")
-    ->Arg(144)
-    ->Arg(3000)
-    ->Arg(8640)
-    ->Arg(50000)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_BarRepaintDegree1>)
-    ->Name("BM_BarRepaintDegree1Features")
-    ->Arg(8640)
-    ->Arg(50000)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_BoxRepaint>)->Name("BM_BoxRepaintFeatures")->Arg(8640)->Unit(benchmark::kMicrosecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_BarRepaint)->Arg(144)->Arg(3000)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_BarRepaintDegree1)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_BoxRepaint)->Arg(8640)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BoxRepaintMarks)->Arg(8640)->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_BoxRepaintMarks>)
-    ->Name("BM_BoxRepaintMarksFeatures")
-    ->Arg(8640)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_CursorStepRepaint>)
-    ->Name("BM_CursorStepRepaintFeatures")
-    ->Arg(8640)
-    ->Arg(50000)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_ProgressReport>)
-    ->Name("BM_ProgressReportFeatures")
-    ->Arg(8640)
-    ->Arg(50000)
-    ->Unit(benchmark::kMicrosecond);
-BENCHMARK(withFeatures<BM_SetRecordings64>)
-    ->Name("BM_SetRecordings64Features")
-    ->Arg(8640)
-    ->Unit(benchmark::kMillisecond);
-BENCHMARK(withFeatures<BM_BoxConstruct64>)->Name("BM_BoxConstruct64Features")->Unit(benchmark::kMillisecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_BoxRepaintMarks)->Arg(8640)->Unit(benchmark::kMicrosecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_CursorStepRepaint)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_ProgressReport)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_SetRecordings64)->Arg(8640)->Unit(benchmark::kMillisecond);
+ZCB_BENCHMARK_WITH_FEATURES(BM_BoxConstruct64)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
