@@ -6,9 +6,9 @@
 #include "timeaxis/rangeselection_p.h"
 #include "timeaxis/recordinglabelwt_p.h"
 #include "timeaxis/timeaxisaccessible_p.h"
+#include "timeaxis/timeaxisstyle_p.h"
 
 #include <QHBoxLayout>
-#include <QImage>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QMovie>
@@ -20,10 +20,8 @@
 namespace ZCORVANEBASE {
 
 namespace {
-constexpr qint64 gapToleranceMSecs = 2000; // a report this close before a recording counts as inside it
-constexpr qint64 staleReportSecs = 5; // reports this close to the pre-seek position come from before the seek
-constexpr qint64 labelDistanceSecs = 300; // the least distance between two label marks
-constexpr qint64 shortestStartSecs = 3; // a shorter recording is never where automatic playback starts
+constexpr int waitingSize = 20; // the waiting animation fits 20 x 20
+constexpr int waitingLeft = 5;
 }
 
 ChannelRecordingTimeAxisWt::ChannelRecordingTimeAxisWt(bool downloadEnabled, QWidget* parent)
@@ -31,13 +29,16 @@ ChannelRecordingTimeAxisWt::ChannelRecordingTimeAxisWt(bool downloadEnabled, QWi
     , waitingLabel(nullptr)
     , recordingsWt(nullptr)
     , progressCursor(nullptr)
-    , playbackByTimeEnable(true)
     , degree(Degree24Hours)
     , beginDatetime(QDate::currentDate(), QTime(0, 0))
-    , isAppointing(false)
     , m_waitingMovie(nullptr)
     , m_paintRowBegin(0)
     , m_paintRowDegree(0)
+    , m_paintRowMinimumWidth(0)
+    , m_rangeSelection(nullptr)
+    , m_labelClusters(nullptr)
+    , m_hoverReadout(nullptr)
+    , m_minimumIntervalWidth(0)
 {
     init(downloadEnabled);
     connectSignalsWithSlots();
@@ -58,7 +59,7 @@ void ChannelRecordingTimeAxisWt::init(bool downloadEnabled)
 
     waitingLabel = new QLabel(recordingsWt);
     waitingLabel->setObjectName(QStringLiteral("waitingLabel"));
-    waitingLabel->setFixedSize(20, 20);
+    waitingLabel->setFixedSize(waitingSize, waitingSize);
     waitingLabel->lower();
     waitingLabel->hide();
     // The animation is seen only while waitingLabel is: it is made when the label is first shown, pauses while the
@@ -73,9 +74,101 @@ void ChannelRecordingTimeAxisWt::init(bool downloadEnabled)
 
 void ChannelRecordingTimeAxisWt::connectSignalsWithSlots()
 {
-    connect(progressCursor,
-        SIGNAL(signalDownloadByTimeRangeBtClicked(QDateTime)), this, SLOT(slotDownloadByTimeRangeBtClicked(QDateTime)));
+    connect(progressCursor, &ProgressCursorWt::signalDownloadByTimeRangeBtClicked, this,
+        &ChannelRecordingTimeAxisWt::slotDownloadByTimeRangeBtClicked);
+
+    // The track's signals for the host go out under the bar's names.
+    connect(&m_track, &RecordingTrack::playbackAppointed, this, &ChannelRecordingTimeAxisWt::signalAppointPlaybackTime);
+    connect(&m_track, &RecordingTrack::percentInFile, this, &ChannelRecordingTimeAxisWt::signalDatetimePercentInFile);
+    connect(&m_track, &RecordingTrack::playbackFinished, this,
+        &ChannelRecordingTimeAxisWt::signalPlaybackToRecordingsTimeAxisEnd);
+    connect(&m_track, &RecordingTrack::labelMarksDropped, this, &ChannelRecordingTimeAxisWt::dropLabelMarkWidgets);
+
+    connect(&m_track, &RecordingTrack::cursorMoved, this, &ChannelRecordingTimeAxisWt::placeCursor);
+    connect(&m_track, &RecordingTrack::recordingsChanged, this, &ChannelRecordingTimeAxisWt::recordingsChanged);
+    connect(&m_track, &RecordingTrack::labelMarkAdded, this, &ChannelRecordingTimeAxisWt::addLabelMarkWidget);
+    connect(&m_track, &RecordingTrack::labelMarkRemoved, this, &ChannelRecordingTimeAxisWt::removeLabelMarkWidget);
+    connect(&m_track, &RecordingTrack::labelMarkRenamed, this, &ChannelRecordingTimeAxisWt::renameLabelMarkWidget);
+    connect(&m_track, &RecordingTrack::positionChanged, this,
+        [this] { TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock); });
 }
+
+// ---- Playback ----
+
+void ChannelRecordingTimeAxisWt::startSearch(const QString& searchKey, const RecordingSearchInfo& info)
+{
+    m_track.startSearch(searchKey, info); // resets the track first
+    setWaitingVisible(true);
+}
+
+void ChannelRecordingTimeAxisWt::setPlaybackIndex(int index)
+{
+    m_track.setPlaybackIndex(index);
+}
+
+void ChannelRecordingTimeAxisWt::setRecordingsTimeInfo(
+    const QVector<RecordingTimeInfo>& recordings, bool playbackByTimeEnable, bool autoAppoint)
+{
+    m_track.setRecordings(recordings, playbackByTimeEnable, autoAppoint);
+}
+
+void ChannelRecordingTimeAxisWt::updatePlaybackTime(const QDateTime& datetime)
+{
+    m_track.reportProgress(datetime);
+}
+
+bool ChannelRecordingTimeAxisWt::appointPlaybackTime(const QDateTime& datetime)
+{
+    return m_track.seek(datetime);
+}
+
+bool ChannelRecordingTimeAxisWt::appointPlaybackTime(float percent)
+{
+    return m_track.seekInFile(percent);
+}
+
+void ChannelRecordingTimeAxisWt::resetRecordingInfo()
+{
+    waitingLabel->hide();
+    m_track.reset();
+}
+
+void ChannelRecordingTimeAxisWt::getDatetimePercentInFile()
+{
+    m_track.reportPercentInFile();
+}
+
+QPair<QDateTime, QDateTime> ChannelRecordingTimeAxisWt::amendDateTimeRange(const QDateTime& begin, unsigned int secs)
+{
+    return m_track.amendDateTimeRange(begin, secs);
+}
+
+bool ChannelRecordingTimeAxisWt::hasNoneRecordings()
+{
+    return m_track.recordings().isEmpty();
+}
+
+bool ChannelRecordingTimeAxisWt::hasPlaybackTime()
+{
+    return m_track.isPlaying();
+}
+
+const RecordingSearchInfo& ChannelRecordingTimeAxisWt::getRecordingSearchInfo()
+{
+    return m_track.searchInfo();
+}
+
+// New recordings or none: the strip's row is made again, and a span selected on the old ones goes.
+void ChannelRecordingTimeAxisWt::recordingsChanged()
+{
+    m_paintRow = QImage();
+    m_paintRuns.clear();
+    if (m_rangeSelection)
+        m_rangeSelection->clear();
+    recordingsWt->update();
+}
+
+// ---- The view ----
 
 void ChannelRecordingTimeAxisWt::setBeginTimeAndDegree(TimeAxisDegree degree, const QDateTime& begin)
 {
@@ -83,128 +176,30 @@ void ChannelRecordingTimeAxisWt::setBeginTimeAndDegree(TimeAxisDegree degree, co
         return;
     this->degree = degree;
     beginDatetime = begin;
-    placeCursor(playbackDatetime);
+    placeCursor(m_track.playbackDatetime());
     placeAllRecordingLabels();
     recordingsWt->update();
 }
 
-void ChannelRecordingTimeAxisWt::setPlaybackIndex(int index)
+QDateTime ChannelRecordingTimeAxisWt::getDatetimeAtPos(const QPoint& pos)
 {
-    searchInfo.playbackIndex = index;
+    return TimeAxisMapping::barDatetimeAtPosX(beginDatetime, degree, pos.x(), width());
 }
 
-void ChannelRecordingTimeAxisWt::setRecordingsTimeInfo(
-    const QVector<RecordingTimeInfo>& recordings, bool playbackByTimeEnable, bool autoAppoint)
+qint64 ChannelRecordingTimeAxisWt::posXOf(const QDateTime& datetime) const
 {
-    if (!m_index.build(recordings))
-        return;
-    m_paintRow = QImage();
-    if (m_rangeSelection)
-        m_rangeSelection->clear();
-    progressCursor->hide();
-    this->recordings = recordings;
-    this->playbackByTimeEnable = playbackByTimeEnable;
-
-    if (!recordings.isEmpty()) {
-        const QDateTime& lastEnd = recordings.last().endDatetime;
-        const QDateTime& searchEnd = searchInfo.endDatetime;
-        searchInfo.validEndDatetime = searchEnd.isValid() && searchEnd < lastEnd ? searchEnd : lastEnd;
-    }
-
-    if (autoAppoint && !recordings.isEmpty()) {
-        const QDateTime& searchBegin = searchInfo.beginDatetime;
-        const int first = searchBegin.isValid() ? m_index.firstEndingAfter(searchBegin.toMSecsSinceEpoch()) : 0;
-        for (int i = first; i < recordings.size(); ++i) {
-            const RecordingTimeInfo& recording = recordings.at(i);
-            if (searchBegin.isValid() && recording.endDatetime <= searchBegin)
-                continue;
-            if (searchBegin.isValid() && recording.beginDatetime < searchBegin && searchBegin < recording.endDatetime) {
-                appointPlaybackTime(searchBegin);
-                break;
-            }
-            if (recording.beginDatetime.secsTo(recording.endDatetime) >= shortestStartSecs) {
-                appointPlaybackTime(recording.beginDatetime);
-                break;
-            }
-        }
-    }
-    recordingsWt->update();
+    return TimeAxisMapping::barPosX(beginDatetime, degree, datetime, width());
 }
 
-void ChannelRecordingTimeAxisWt::updatePlaybackTime(const QDateTime& datetime)
+qint64 ChannelRecordingTimeAxisWt::posXOfEpochMSecs(qint64 msecs)
 {
-    if (!datetime.isValid()) {
-        progressCursor->hide();
-        return;
-    }
-    if (previousPlaybackDatetime.isValid() && isAppointing
-        && qAbs(previousPlaybackDatetime.secsTo(datetime)) < staleReportSecs)
-        return;
-    isAppointing = false;
-    playbackDatetime = datetime;
-    placeCursor(datetime);
-    checkPlaybackProgress();
-    emitDatetimePercentInFile(playbackDatetime);
-    TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
+    const qint64 viewBegin = updatePaintRow() ? m_paintRowBegin : beginDatetime.toMSecsSinceEpoch();
+    return TimeAxisMapping::barPosX((msecs - viewBegin) / 1000, degree, width());
 }
 
-bool ChannelRecordingTimeAxisWt::appointPlaybackTime(const QDateTime& datetime)
+bool ChannelRecordingTimeAxisWt::canAddRecordingLabelAtPos(const QPoint& pos)
 {
-    if (!datetime.isValid())
-        return false;
-    const int index = m_index.firstContaining(datetime.toMSecsSinceEpoch());
-    if (index < 0)
-        return false;
-    previousPlaybackDatetime = playbackDatetime.isValid() ? playbackDatetime : QDateTime();
-    playbackDatetime = datetime;
-    isAppointing = true;
-    fileDatetimeRange = qMakePair(recordings.at(index).beginDatetime, recordings.at(index).endDatetime);
-    placeCursor(datetime);
-    emit signalAppointPlaybackTime(
-        searchInfo.channelId, searchInfo.playbackIndex, searchInfo.recordingLocation, datetime);
-    emitDatetimePercentInFile(playbackDatetime);
-    TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
-    return true;
-}
-
-bool ChannelRecordingTimeAxisWt::appointPlaybackTime(float percent)
-{
-    if (!fileDatetimeRange.first.isValid() || !fileDatetimeRange.second.isValid() || !qIsFinite(percent))
-        return false;
-    const auto rangeSecs = static_cast<float>(fileDatetimeRange.first.secsTo(fileDatetimeRange.second));
-    const float secs = percent * rangeSecs;
-    if (qAbs(secs) > 1e15f) // far outside any recording, and beyond what converts to seconds safely
-        return false;
-    return appointPlaybackTime(fileDatetimeRange.first.addSecs(static_cast<qint64>(secs)));
-}
-
-void ChannelRecordingTimeAxisWt::resetRecordingInfo()
-{
-    const bool wasPlaying = playbackDatetime.isValid();
-    recordings.clear();
-    m_index.clear();
-    m_paintRow = QImage();
-    searchInfo.channelId.clear();
-    searchInfo.recordingLocation = 0;
-    playbackDatetime = QDateTime();
-    fileDatetimeRange = qMakePair(QDateTime(), QDateTime());
-    progressCursor->hide();
-    waitingLabel->hide();
-    QStringList names;
-    for (RecordingLabelWt* label : qAsConst(recordingLabels)) {
-        names << label->getRecordingLabelInfo().name;
-        label->hide();
-        label->deleteLater();
-    }
-    recordingLabels.clear();
-    if (m_rangeSelection)
-        m_rangeSelection->clear();
-    updateLabelClusters();
-    emit signalRecordingLabelsEnabled(names, false);
-    recordingsWt->update();
-    emit signalDatetimePercentInFile(searchInfo.playbackIndex, 0.0f);
-    if (wasPlaying)
-        TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
+    return m_track.canAddLabelMarkAt(getDatetimeAtPos(pos));
 }
 
 void ChannelRecordingTimeAxisWt::setWaitingVisible(bool visible)
@@ -218,94 +213,25 @@ void ChannelRecordingTimeAxisWt::setWaitingVisible(bool visible)
     }
 }
 
-QDateTime ChannelRecordingTimeAxisWt::getDatetimeAtPos(const QPoint& pos)
+RecordingTrack::RecordingKind ChannelRecordingTimeAxisWt::paintedKindAt(int x)
 {
-    return TimeAxisMapping::barDatetimeAtPosX(beginDatetime, degree, pos.x(), width());
+    if (x < 0 || x > recordingsWt->width() || !updatePaintRow())
+        return RecordingTrack::NoRecording;
+    x = qMin(x, recordingsWt->width() - 1); // the right edge shows the last column
+    const auto run = std::upper_bound(m_paintRuns.cbegin(), m_paintRuns.cend(), x,
+        [](int column, const RecordingPaintRun& run) { return column < run.x2; });
+    if (run == m_paintRuns.cend() || run->x1 > x)
+        return RecordingTrack::NoRecording;
+    return run->isAlarm ? RecordingTrack::AlarmRecording : RecordingTrack::NormalRecording;
 }
 
-bool ChannelRecordingTimeAxisWt::canAddRecordingLabelAtPos(const QPoint& pos)
+void ChannelRecordingTimeAxisWt::setTitle(const QString& title)
 {
-    const QDateTime datetime = getDatetimeAtPos(pos);
-    if (!datetime.isValid() || m_index.firstContaining(datetime.toMSecsSinceEpoch()) < 0)
-        return false;
-    for (RecordingLabelWt* label : qAsConst(recordingLabels)) {
-        const QDateTime& labelDatetime = label->getRecordingLabelInfo().datetime;
-        if (labelDatetime.isValid() && qAbs(labelDatetime.secsTo(datetime)) < labelDistanceSecs)
-            return false;
-    }
-    return true;
+    m_title = title;
+    TimeAxisAccessible::notifyNameChanged(this);
 }
 
-bool ChannelRecordingTimeAxisWt::hasNoneRecordings()
-{
-    return recordings.isEmpty();
-}
-
-bool ChannelRecordingTimeAxisWt::hasPlaybackTime()
-{
-    return playbackDatetime.isValid();
-}
-
-const RecordingSearchInfo& ChannelRecordingTimeAxisWt::getRecordingSearchInfo()
-{
-    return searchInfo;
-}
-
-void ChannelRecordingTimeAxisWt::getDatetimePercentInFile()
-{
-    emitDatetimePercentInFile(playbackDatetime);
-}
-
-QPair<QDateTime, QDateTime> ChannelRecordingTimeAxisWt::amendDateTimeRange(const QDateTime& begin, unsigned int secs)
-{
-    const QPair<QDateTime, QDateTime> none;
-    if (!begin.isValid())
-        return none;
-    const QDateTime end0 = begin.addSecs(secs);
-    if (end0 <= begin || recordings.isEmpty() || end0 < recordings.first().beginDatetime
-        || begin > recordings.last().endDatetime)
-        return none;
-
-    // The start: the first recording that begins at or after `begin` (its begin), or contains it (`begin` itself).
-    // Recordings before the first one ending at or after `begin` can do neither.
-    const qint64 beginMSecs = begin.toMSecsSinceEpoch();
-    int startIndex = -1;
-    QDateTime start;
-    for (int i = m_index.firstEndingAfter(beginMSecs - 1); i < recordings.size(); ++i) {
-        const RecordingTimeInfo& recording = recordings.at(i);
-        if (recording.beginDatetime >= begin) {
-            start = recording.beginDatetime;
-            startIndex = i;
-            break;
-        }
-        if (recording.endDatetime >= begin) {
-            start = begin;
-            startIndex = i;
-            break;
-        }
-    }
-    if (startIndex < 0 || start >= end0)
-        return qMakePair(start, QDateTime());
-
-    if (recordings.last().endDatetime <= end0)
-        return qMakePair(start, recordings.last().endDatetime);
-    for (int i = startIndex; i < recordings.size(); ++i) {
-        const RecordingTimeInfo& recording = recordings.at(i);
-        if (recording.beginDatetime >= end0)
-            return qMakePair(start, recordings.at(i - 1).endDatetime);
-        if (recording.endDatetime >= end0)
-            return qMakePair(start, end0);
-    }
-    return qMakePair(start, QDateTime());
-}
-
-QStringList ChannelRecordingTimeAxisWt::recordingLabelNames() const
-{
-    QStringList names;
-    for (RecordingLabelWt* label : recordingLabels)
-        names << label->getRecordingLabelInfo().name;
-    return names;
-}
+// ---- Painting ----
 
 bool ChannelRecordingTimeAxisWt::eventFilter(QObject* watched, QEvent* event)
 {
@@ -323,24 +249,24 @@ void ChannelRecordingTimeAxisWt::paintRecordings(const QRect& dirty)
     QPainter painter(recordingsWt);
     painter.setPen(Qt::NoPen);
     if (!updatePaintRow()) {
-        painter.fillRect(dirty, QColor(QStringLiteral("#24344c")));
-        paintFeatures(painter, dirty);
-        return;
+        painter.fillRect(dirty, TimeAxisStyle::barBackground());
+    } else {
+        // Every row of the strip is the same: one row of pixels, made from the recordings' pixel runs when the span,
+        // the width or the recordings change, and copied into the dirty rows and columns only (a cursor step repaints
+        // a few dozen columns, not the strip).
+        const QRect rows = dirty & recordingsWt->rect();
+        const QRect columns(rows.left(), 0, rows.width(), 1);
+        for (int y = rows.top(); y <= rows.bottom(); ++y)
+            painter.drawImage(QPoint(rows.left(), y), m_paintRow, columns);
     }
-    // Every row of the strip is the same: one row of pixels, made from the recordings' pixel runs when the span,
-    // the width or the recordings change, and copied into the dirty rows and columns only (a cursor step repaints
-    // a few dozen columns, not the strip).
-    const QRect rows = dirty & recordingsWt->rect();
-    const QRect columns(rows.left(), 0, rows.width(), 1);
-    for (int y = rows.top(); y <= rows.bottom(); ++y)
-        painter.drawImage(QPoint(rows.left(), y), m_paintRow, columns);
-    paintFeatures(painter, dirty);
+    if (m_rangeSelection)
+        m_rangeSelection->paint(painter, recordingsWt->width(), recordingsWt->height(), dirty);
 }
 
 bool ChannelRecordingTimeAxisWt::updatePaintRow()
 {
     const int width = recordingsWt->width();
-    if (m_index.isEmpty() || !beginDatetime.isValid() || width <= 0)
+    if (m_track.index().isEmpty() || !beginDatetime.isValid() || width <= 0)
         return false;
     // Converting a local date-time costs a call to the C library; comparing two local ones costs nothing. The
     // features ask for the row (and the view's begin) several times a paint.
@@ -350,14 +276,14 @@ bool ChannelRecordingTimeAxisWt::updatePaintRow()
     if (m_paintRow.width() != width || m_paintRowBegin != viewBegin || m_paintRowDegree != degree
         || m_paintRowMinimumWidth != m_minimumIntervalWidth) {
         m_paintRow = QImage(width, 1, QImage::Format_RGB32);
-        m_paintRow.fill(QColor(QStringLiteral("#24344c")));
+        m_paintRow.fill(TimeAxisStyle::barBackground());
         auto* pixels = reinterpret_cast<QRgb*>(m_paintRow.scanLine(0));
-        const QRgb normal = QColor(QStringLiteral("#00cf8b")).rgb();
-        const QRgb alarm = QColor(QStringLiteral("#dc4d4d")).rgb();
-        const QVector<RecordingPaintRun> runs = m_minimumIntervalWidth > 0
-            ? m_index.paintRunsWidened(viewBegin, degree, width, m_minimumIntervalWidth)
-            : m_index.paintRuns(viewBegin, degree, width);
-        for (const RecordingPaintRun& run : runs)
+        const QRgb normal = TimeAxisStyle::recording().rgb();
+        const QRgb alarm = TimeAxisStyle::alarmRecording().rgb();
+        m_paintRuns = m_minimumIntervalWidth > 0
+            ? m_track.index().paintRunsWidened(viewBegin, degree, width, m_minimumIntervalWidth)
+            : m_track.index().paintRuns(viewBegin, degree, width);
+        for (const RecordingPaintRun& run : qAsConst(m_paintRuns))
             std::fill(pixels + run.x1, pixels + run.x2, run.isAlarm ? alarm : normal);
         m_paintRowBegin = viewBegin;
         m_paintRowDegree = degree;
@@ -383,11 +309,6 @@ void ChannelRecordingTimeAxisWt::setWaitingAnimationRunning(bool running)
         m_waitingMovie->setPaused(true);
 }
 
-void ChannelRecordingTimeAxisWt::mousePressEvent(QMouseEvent* event)
-{
-    QWidget::mousePressEvent(event);
-}
-
 void ChannelRecordingTimeAxisWt::mouseReleaseEvent(QMouseEvent* event)
 {
     appointPlaybackTime(getDatetimeAtPos(event->pos()));
@@ -396,15 +317,10 @@ void ChannelRecordingTimeAxisWt::mouseReleaseEvent(QMouseEvent* event)
 
 void ChannelRecordingTimeAxisWt::resizeEvent(QResizeEvent* event)
 {
-    waitingLabel->move(5, static_cast<int>((recordingsWt->height() - waitingLabel->height()) * 0.5));
-    placeCursor(playbackDatetime);
+    waitingLabel->move(waitingLeft, static_cast<int>((recordingsWt->height() - waitingLabel->height()) * 0.5));
+    placeCursor(m_track.playbackDatetime());
     placeAllRecordingLabels();
     QWidget::resizeEvent(event);
-}
-
-qint64 ChannelRecordingTimeAxisWt::posXOf(const QDateTime& datetime) const
-{
-    return TimeAxisMapping::barPosX(beginDatetime, degree, datetime, width());
 }
 
 void ChannelRecordingTimeAxisWt::placeCursor(const QDateTime& datetime)
@@ -424,6 +340,8 @@ void ChannelRecordingTimeAxisWt::placeCursor(const QDateTime& datetime)
     progressCursor->move(static_cast<int>(flipped ? x - progressCursor->width() : x), 0);
     progressCursor->setDatetime(datetime);
 }
+
+// ---- Label marks ----
 
 void ChannelRecordingTimeAxisWt::placeRecordingLabel(RecordingLabelWt* label, const QDateTime& datetime)
 {
@@ -453,99 +371,63 @@ void ChannelRecordingTimeAxisWt::placeAllRecordingLabels()
         m_labelClusters->update();
 }
 
-bool ChannelRecordingTimeAxisWt::isInFileDatetimeRange(const QDateTime& datetime) const
+// Placement shows every mark whose moment is in view; the clusters then hide the marks they gather.
+void ChannelRecordingTimeAxisWt::updateLabelClusters()
 {
-    return fileDatetimeRange.first.isValid() && fileDatetimeRange.second.isValid()
-        && fileDatetimeRange.first <= datetime && datetime <= fileDatetimeRange.second;
+    if (m_labelClusters)
+        placeAllRecordingLabels();
 }
 
-void ChannelRecordingTimeAxisWt::checkPlaybackProgress()
+void ChannelRecordingTimeAxisWt::addLabelMarkWidget(int index)
 {
-    if (searchInfo.channelId.isEmpty() || recordings.isEmpty())
-        return;
-    if (searchInfo.validEndDatetime.isValid() && playbackDatetime >= searchInfo.validEndDatetime) {
-        finishPlayback();
-        return;
-    }
-    if (playbackDatetime < recordings.first().beginDatetime || playbackDatetime > recordings.last().endDatetime)
-        return;
-    if (isInFileDatetimeRange(playbackDatetime))
-        return;
-    // A report just before a recording (or inside one) that goes on for 2 more seconds is not in a gap: recording
-    // i has begin - 2 s <= t and end >= t + 2 s exactly when it contains t + 2 s.
-    const qint64 playbackMSecs = playbackDatetime.toMSecsSinceEpoch();
-    if (m_index.firstContaining(playbackMSecs + gapToleranceMSecs) >= 0)
-        return;
-    const int next = m_index.firstBeginningAfter(playbackMSecs);
-    if (next < 0)
-        finishPlayback();
-    else
-        appointPlaybackTime(recordings.at(next).beginDatetime);
-}
-
-void ChannelRecordingTimeAxisWt::finishPlayback()
-{
-    emit signalPlaybackToRecordingsTimeAxisEnd(searchInfo.playbackIndex);
-    progressCursor->hide();
-    playbackDatetime = QDateTime();
-    fileDatetimeRange = qMakePair(QDateTime(), QDateTime());
-}
-
-void ChannelRecordingTimeAxisWt::emitDatetimePercentInFile(const QDateTime& datetime)
-{
-    if (searchInfo.channelId.isEmpty() || recordings.isEmpty() || !datetime.isValid())
-        return;
-    if (!isInFileDatetimeRange(datetime)) {
-        const int index = m_index.firstContaining(datetime.toMSecsSinceEpoch());
-        if (index < 0) {
-            emit signalDatetimePercentInFile(searchInfo.playbackIndex, 0.0f);
-            return;
-        }
-        fileDatetimeRange = qMakePair(recordings.at(index).beginDatetime, recordings.at(index).endDatetime);
-    }
-    const qint64 rangeSecs = fileDatetimeRange.first.secsTo(fileDatetimeRange.second);
-    const float percent = rangeSecs == 0
-        ? 0.0f
-        : static_cast<float>(fileDatetimeRange.first.secsTo(datetime)) / static_cast<float>(rangeSecs);
-    emit signalDatetimePercentInFile(searchInfo.playbackIndex, percent);
-}
-
-void ChannelRecordingTimeAxisWt::slotAddRecordingLabelToLocalDB(const LocalRecordingLabelInfo& info, int result)
-{
-    if (result != 0 || info.channelId != searchInfo.channelId || info.recordingLocation != searchInfo.recordingLocation)
-        return;
+    const LocalRecordingLabelInfo& info = m_track.labelMarks().at(index);
     auto* label = new RecordingLabelWt(recordingsWt);
     label->setRecordingLabelInfo(info);
     label->lower();
     label->show();
-    recordingLabels.append(label);
+    recordingLabels.insert(index, label);
     placeRecordingLabel(label, info.datetime);
     updateLabelClusters();
 }
 
+void ChannelRecordingTimeAxisWt::removeLabelMarkWidget(int index)
+{
+    RecordingLabelWt* label = recordingLabels.takeAt(index);
+    label->hide();
+    label->deleteLater();
+    updateLabelClusters();
+}
+
+void ChannelRecordingTimeAxisWt::renameLabelMarkWidget(int index)
+{
+    recordingLabels.at(index)->rename(m_track.labelMarks().at(index).name);
+    updateLabelClusters();
+}
+
+void ChannelRecordingTimeAxisWt::dropLabelMarkWidgets(const QStringList& names)
+{
+    for (RecordingLabelWt* label : qAsConst(recordingLabels)) {
+        label->hide();
+        label->deleteLater();
+    }
+    recordingLabels.clear();
+    updateLabelClusters();
+    emit signalRecordingLabelsEnabled(names, false);
+}
+
+void ChannelRecordingTimeAxisWt::slotAddRecordingLabelToLocalDB(const LocalRecordingLabelInfo& info, int result)
+{
+    m_track.addLabelMark(info, result);
+}
+
 void ChannelRecordingTimeAxisWt::slotDeleteRecordingLabelFromLocalDB(const QString& name)
 {
-    for (int i = 0; i < recordingLabels.size(); ++i) {
-        RecordingLabelWt* label = recordingLabels.at(i);
-        if (label->getRecordingLabelInfo().name == name) {
-            label->hide();
-            label->deleteLater();
-            recordingLabels.removeAt(i);
-            updateLabelClusters();
-            return;
-        }
-    }
+    m_track.removeLabelMark(name);
 }
 
 void ChannelRecordingTimeAxisWt::slotUpdateRecordingLabelNameInLocalDB(const QString& oldName, const QString& newName)
 {
-    for (RecordingLabelWt* label : qAsConst(recordingLabels)) {
-        if (label->getRecordingLabelInfo().name == oldName) {
-            label->rename(newName);
-            updateLabelClusters();
-            return;
-        }
-    }
+    m_track.renameLabelMark(oldName, newName);
 }
 
 void ChannelRecordingTimeAxisWt::slotDownloadByTimeRangeBtClicked(const QDateTime& datetime)
@@ -553,7 +435,7 @@ void ChannelRecordingTimeAxisWt::slotDownloadByTimeRangeBtClicked(const QDateTim
     emit signalDownloadByTimeRangeBtClicked(this, datetime);
 }
 
-// ---- Opt-in features ------------------------------------------------------------------------------------------
+// ---- Opt-in features ----
 
 void ChannelRecordingTimeAxisWt::setRangeSelectionEnabled(bool enabled)
 {
@@ -561,6 +443,10 @@ void ChannelRecordingTimeAxisWt::setRangeSelectionEnabled(bool enabled)
         return;
     if (enabled) {
         m_rangeSelection = new RangeSelection(this);
+        connect(
+            m_rangeSelection, &RangeSelection::selected, this, [this](const QDateTime& begin, const QDateTime& end) {
+                emit signalDownloadRangeSelected(this, begin, end);
+            });
     } else {
         delete m_rangeSelection;
         m_rangeSelection = nullptr;
@@ -600,29 +486,6 @@ void ChannelRecordingTimeAxisWt::setHoverReadoutEnabled(bool enabled)
         delete m_hoverReadout;
         m_hoverReadout = nullptr;
     }
-}
-
-int ChannelRecordingTimeAxisWt::recordingKindAtX(int x)
-{
-    if (x < 0 || x > recordingsWt->width() || !updatePaintRow())
-        return 0;
-    const QRgb pixel = m_paintRow.pixel(qMin(x, m_paintRow.width() - 1), 0);
-    if (pixel == QColor(QStringLiteral("#dc4d4d")).rgb())
-        return 2;
-    return pixel == QColor(QStringLiteral("#00cf8b")).rgb() ? 1 : 0;
-}
-
-void ChannelRecordingTimeAxisWt::paintFeatures(QPainter& painter, const QRect& dirty)
-{
-    if (m_rangeSelection)
-        m_rangeSelection->paint(painter, recordingsWt->width(), recordingsWt->height(), dirty);
-}
-
-// Placement shows every mark whose moment is in view; the clusters then hide the marks they gather.
-void ChannelRecordingTimeAxisWt::updateLabelClusters()
-{
-    if (m_labelClusters)
-        placeAllRecordingLabels();
 }
 
 } // namespace ZCORVANEBASE

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "frame/zcorvanebase_global.h"
-#include "timeaxis/recordingtimeindex_p.h"
+#include "timeaxis/recordingtrack_p.h"
 #include "timeaxis/timeaxismodel.h"
 
 #include <QDateTime>
@@ -24,21 +24,9 @@ class RangeSelection;
 class LabelClusters;
 class HoverReadout;
 
-// One row of the playback time axis: the recordings of the channel shown in one playback window, painted over the
-// visible span (green, red for alarm recordings), with the play cursor and the label marks. A click seeks, progress
-// reports move the cursor, gaps between recordings are skipped (a report less than 2 s before a recording counts as
-// inside it) and playback past the last recording is reported once per report. Only the box creates and drives bars.
-//
-// Choices where the behaviour was open:
-// - Recordings that are not in ascending order of begin, carry an invalid date-time or end before they begin are
-//   refused as a whole; the bar keeps what it had. An empty vector is a search without results and is taken.
-// - The percent in the file is 0.0 for a recording whose begin equals its end; no percent is reported for a moment
-//   that is not valid (such as the step that follows a finish: the end signal has said all there is to say).
-// - A search without an end date-time ends where its last recording ends.
-// - The waiting animation is loaded when waitingLabel is first shown and runs only while the label is visible;
-//   hidden, it is paused where it stands.
-// - Label marks whose moment is not valid are not counted when checking the 300-second distance.
-// - Screen readers are told of a new play position (seek, progress, finish, reset) at most once a second per bar.
+// One row of the playback time axis, made and driven by the box: it paints its playback track (RecordingTrack: the
+// recordings over the visible span, green, red for alarm recordings) with the play cursor and the label marks on it,
+// seeks on a click and relays the track's signals. The waiting animation shows while the row's search runs.
 class ZCORVANEBASE_PRIVATE_EXPORT ChannelRecordingTimeAxisWt : public QWidget
 {
     Q_OBJECT
@@ -47,7 +35,9 @@ public:
     explicit ChannelRecordingTimeAxisWt(bool downloadEnabled, QWidget* parent = nullptr);
     ~ChannelRecordingTimeAxisWt() override;
 
-    void setBeginTimeAndDegree(TimeAxisDegree degree, const QDateTime& begin);
+    // Playback: the track's (see RecordingTrack), which the box and the helpers read through track().
+    const RecordingTrack& track() const { return m_track; }
+    void startSearch(const QString& searchKey, const RecordingSearchInfo& info);
     void setPlaybackIndex(int index);
     void setRecordingsTimeInfo(
         const QVector<RecordingTimeInfo>& recordings, bool playbackByTimeEnable, bool autoAppoint);
@@ -55,18 +45,45 @@ public:
     bool appointPlaybackTime(const QDateTime& datetime);
     bool appointPlaybackTime(float percent);
     void resetRecordingInfo();
-    void setWaitingVisible(bool visible);
-    QDateTime getDatetimeAtPos(const QPoint& pos);
-    bool canAddRecordingLabelAtPos(const QPoint& pos);
+    void getDatetimePercentInFile();
+    QPair<QDateTime, QDateTime> amendDateTimeRange(const QDateTime& begin, unsigned int secs);
     bool hasNoneRecordings();
     bool hasPlaybackTime();
     const RecordingSearchInfo& getRecordingSearchInfo();
-    void getDatetimePercentInFile();
-    QPair<QDateTime, QDateTime> amendDateTimeRange(const QDateTime& begin, unsigned int secs);
+    const QDateTime& getPlaybackDatetime() const { return m_track.playbackDatetime(); }
 
-    // For the box and for tests: the moment playback stands at and the names of the label marks in added order.
-    const QDateTime& getPlaybackDatetime() const { return playbackDatetime; }
-    QStringList recordingLabelNames() const;
+    // The view: the visible span and the mapping between x and time on the bar's width.
+    void setBeginTimeAndDegree(TimeAxisDegree degree, const QDateTime& begin);
+    const QDateTime& viewBegin() const { return beginDatetime; }
+    int viewDegree() const { return degree; }
+    QDateTime getDatetimeAtPos(const QPoint& pos);
+    qint64 posXOf(const QDateTime& datetime) const;
+    // The same for a moment in milliseconds since the epoch, without converting the view's begin again.
+    qint64 posXOfEpochMSecs(qint64 msecs);
+    bool canAddRecordingLabelAtPos(const QPoint& pos);
+    void setWaitingVisible(bool visible);
+    // What the strip paints in column x: no recording, a recording or an alarm recording.
+    RecordingTrack::RecordingKind paintedKindAt(int x);
+    // The row's title, which screen readers name the bar with.
+    void setTitle(const QString& title);
+    const QString& title() const { return m_title; }
+
+    QWidget* strip() const { return recordingsWt; }
+    ProgressCursorWt* cursor() const { return progressCursor; }
+    // The label marks' widgets, in the order of the track's marks.
+    const QList<RecordingLabelWt*>& labelMarks() const { return recordingLabels; }
+
+    // Opt-in features, each off by default (then nothing of them exists and the bar paints and signals as without
+    // them): a span selected for download (rangeselection_p.h), short recordings painted at a minimum width with
+    // alarm winning (RecordingTimeIndex::paintRunsWidened), crowded label marks shown as one with a count
+    // (labelclusters_p.h) and a read-out of the moment under the pointer (hoverreadout_p.h).
+    void setRangeSelectionEnabled(bool enabled);
+    void setMinimumIntervalWidth(int pixels);
+    void setLabelClusteringEnabled(bool enabled);
+    void setHoverReadoutEnabled(bool enabled);
+    RangeSelection* rangeSelection() const { return m_rangeSelection; }
+    LabelClusters* labelClusters() const { return m_labelClusters; }
+    HoverReadout* hoverReadout() const { return m_hoverReadout; }
 
 signals:
     void signalAppointPlaybackTime(
@@ -75,97 +92,62 @@ signals:
     void signalDatetimePercentInFile(int playbackIndex, float percent);
     void signalPlaybackToRecordingsTimeAxisEnd(int playbackIndex);
     void signalDownloadByTimeRangeBtClicked(QWidget* channelRecordingTimeAxisWt, const QDateTime& datetime);
+    // A span selected with Shift+drag, snapped to the recorded part (see RangeSelection).
+    void signalDownloadRangeSelected(QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
-    void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
 private slots:
+    // The host's label store reaches these by name (the library connects none of them).
     void slotAddRecordingLabelToLocalDB(const LocalRecordingLabelInfo& info, int result);
     void slotDeleteRecordingLabelFromLocalDB(const QString& name);
     void slotUpdateRecordingLabelNameInLocalDB(const QString& oldName, const QString& newName);
     void slotDownloadByTimeRangeBtClicked(const QDateTime& datetime);
 
 private:
-    friend class RecordingsTimeAxisBox;
-    friend class RecordingsBoxKeyboardNavigator; // keyboard seeks read the recordings and the label marks
-    friend class BarAccessible; // screen readers read the play position and the recording under it
-
     void init(bool downloadEnabled);
     void connectSignalsWithSlots();
     void paintRecordings(const QRect& dirty);
+    // Makes m_paintRow the row of the current span, width and recordings; false when the strip shows none.
+    bool updatePaintRow();
     void setWaitingAnimationRunning(bool running);
     void placeCursor(const QDateTime& datetime);
     void placeRecordingLabel(RecordingLabelWt* label, const QDateTime& datetime);
     void placeAllRecordingLabels();
-    void checkPlaybackProgress();
-    void emitDatetimePercentInFile(const QDateTime& datetime);
-    void finishPlayback();
-    bool isInFileDatetimeRange(const QDateTime& datetime) const;
-    qint64 posXOf(const QDateTime& datetime) const;
+    void updateLabelClusters();
+    void addLabelMarkWidget(int index);
+    void removeLabelMarkWidget(int index);
+    void renameLabelMarkWidget(int index);
+    void dropLabelMarkWidgets(const QStringList& names);
+    void recordingsChanged();
 
     QLabel* waitingLabel;
     QWidget* recordingsWt;
     ProgressCursorWt* progressCursor;
-    QString searchKey;
-    RecordingSearchInfo searchInfo;
-    bool playbackByTimeEnable;
-    QVector<RecordingTimeInfo> recordings;
+    RecordingTrack m_track;
     QList<RecordingLabelWt*> recordingLabels;
     int degree;
     QDateTime beginDatetime;
-    QDateTime playbackDatetime;
-    QDateTime previousPlaybackDatetime;
-    bool isAppointing;
-    QPair<QDateTime, QDateTime> fileDatetimeRange;
+    QString m_title;
 
-    RecordingTimeIndex m_index;
     QMovie* m_waitingMovie; // null until waitingLabel is first shown
-    // One row of the strip's pixels (all rows are alike) and the span it was made for; null until the first paint
-    // and after the recordings change.
+    // One row of the strip's pixels (all rows are alike), its runs and the span it was made for; null until the
+    // first paint and after the recordings change.
     QImage m_paintRow;
+    QVector<RecordingPaintRun> m_paintRuns;
     qint64 m_paintRowBegin;
     int m_paintRowDegree;
+    int m_paintRowMinimumWidth;
+    QDateTime m_paintRowBeginDatetime; // beginDatetime as m_paintRowBegin was taken from it
     QElapsedTimer m_accessibleValueClock; // when the last value-change event went to screen readers
 
-    // ---- Opt-in features, each off by default (then nothing of them exists and the bar paints and signals as
-    // without them): a span selected for download (rangeselection_p.h), short recordings painted at a minimum width
-    // with alarm winning (RecordingTimeIndex::paintRunsWidened), crowded label marks shown as one with a count
-    // (labelclusters_p.h) and a read-out of the moment under the pointer (hoverreadout_p.h).
-public:
-    void setRangeSelectionEnabled(bool enabled);
-    void setMinimumIntervalWidth(int pixels);
-    void setLabelClusteringEnabled(bool enabled);
-    void setHoverReadoutEnabled(bool enabled);
-    RangeSelection* rangeSelection() const { return m_rangeSelection; }
-    LabelClusters* labelClusters() const { return m_labelClusters; }
-    HoverReadout* hoverReadout() const { return m_hoverReadout; }
-    QWidget* strip() const { return recordingsWt; }
-    // What the strip shows in column x: 0 no recording, 1 a recording, 2 an alarm recording.
-    int recordingKindAtX(int x);
-
-signals:
-    // A span selected with Shift+drag, snapped to the recorded part (see RangeSelection).
-    void signalDownloadRangeSelected(QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end);
-
-private:
-    friend class RangeSelection;
-    friend class LabelClusters;
-    friend class HoverReadout;
-
-    // Makes m_paintRow the row of the current span, width and recordings; false when the strip shows none.
-    bool updatePaintRow();
-    void paintFeatures(QPainter& painter, const QRect& dirty);
-    void updateLabelClusters();
-
-    RangeSelection* m_rangeSelection = nullptr;
-    LabelClusters* m_labelClusters = nullptr;
-    HoverReadout* m_hoverReadout = nullptr;
-    int m_minimumIntervalWidth = 0;
-    int m_paintRowMinimumWidth = 0;
-    QDateTime m_paintRowBeginDatetime; // beginDatetime as m_paintRowBegin was taken from it
+    RangeSelection* m_rangeSelection;
+    LabelClusters* m_labelClusters;
+    HoverReadout* m_hoverReadout;
+    int m_minimumIntervalWidth;
 };
 
 } // namespace ZCORVANEBASE

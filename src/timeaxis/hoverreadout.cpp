@@ -17,11 +17,11 @@ HoverReadout::HoverReadout(ChannelRecordingTimeAxisWt* bar)
     : QObject(bar)
     , bar(bar)
     , strip(bar->strip())
-    , cursor(bar->progressCursor)
+    , cursor(bar->cursor())
     , m_label(nullptr)
     , m_x(-1)
     , m_previousStripTracking(bar->strip()->hasMouseTracking())
-    , m_previousCursorTracking(bar->progressCursor->hasMouseTracking())
+    , m_previousCursorTracking(bar->cursor()->hasMouseTracking())
 {
     // Moves over the play cursor reach the strip only when the cursor tracks them too (it ignores them).
     strip->setMouseTracking(true);
@@ -101,8 +101,12 @@ QString HoverReadout::readoutText() const
     const QDateTime moment = bar->getDatetimeAtPos(QPoint(m_x, 0));
     if (m_x < 0 || !moment.isValid())
         return QString();
-    const int kind = bar->recordingKindAtX(m_x);
-    const QString kindText = kind == 2 ? tr("alarm recording") : kind == 1 ? tr("recording") : tr("no recording");
+    // The kind is that of the column as painted (short recordings widened, alarm winning, when the bar paints so):
+    // the read-out names what the user points at, also where a column stands for a minute that a clip fills in part.
+    const RecordingTrack::RecordingKind kind = bar->paintedKindAt(m_x);
+    const QString kindText = kind == RecordingTrack::AlarmRecording ? tr("alarm recording")
+        : kind == RecordingTrack::NormalRecording                   ? tr("recording")
+                                                                    : tr("no recording");
     return moment.toString(QStringLiteral("hh:mm:ss")) + QStringLiteral("  ") + kindText;
 }
 

@@ -16,15 +16,9 @@ class ChannelRecordingTimeAxisWt;
 // The read-out beside the pointer over a channel bar, made by ChannelRecordingTimeAxisWt::setHoverReadoutEnabled(true)
 // and deleted when it is turned off: the moment under the pointer ("hh:mm:ss", the bar's own x-to-time mapping)
 // and what the strip shows there, "alarm recording", "recording" or "no recording". It follows the pointer and
-// hides when the pointer leaves the bar.
-//
-// Choices where the behaviour was open:
-// - The kind is that of the column under the pointer as painted (with the short recordings widened and alarm
-//   winning, when the bar paints so): the read-out names what the user points at, also where a column stands for a
-//   minute that a clip fills only in part.
-// - It follows a change of the span, the width or the recordings under a pointer that stands still.
-// - It sits 12 pixels right of the pointer, or left of it where the bar ends, over the strip's full height; mouse
-//   events pass through it. The strip and the play cursor track the pointer only while the read-out exists.
+// hides when the pointer leaves the bar. It follows a change of the span, the width or the recordings under a pointer
+// that stands still. It sits 12 pixels right of the pointer, or left of it where the bar ends, over the strip's full
+// height; mouse events pass through it. The strip and the play cursor track the pointer only while it exists.
 class ZCORVANEBASE_PRIVATE_EXPORT HoverReadout : public QObject
 {
     Q_OBJECT

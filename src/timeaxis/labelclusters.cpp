@@ -63,7 +63,7 @@ constexpr int notPlaced = -100000; // where a gathered mark is put before placem
 
 void LabelClusters::beforePlacement()
 {
-    for (RecordingLabelWt* mark : qAsConst(bar->recordingLabels)) {
+    for (RecordingLabelWt* mark : qAsConst(bar->labelMarks())) {
         if (m_gathered.contains(mark))
             mark->move(notPlaced, 0); // hidden: a move costs no repaint
     }
@@ -98,7 +98,7 @@ void LabelClusters::update()
         RecordingLabelWt* mark;
     };
     QVector<Placed> placed;
-    for (RecordingLabelWt* mark : qAsConst(bar->recordingLabels)) {
+    for (RecordingLabelWt* mark : qAsConst(bar->labelMarks())) {
         if (!mark->isHidden() || (m_gathered.contains(mark) && mark->x() != notPlaced))
             placed.append({ mark->x(), mark });
     }

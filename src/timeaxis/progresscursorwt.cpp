@@ -61,7 +61,7 @@ void ProgressCursorWt::init(bool downloadEnabled)
 
 void ProgressCursorWt::connectSignalsWithSlots()
 {
-    connect(downloadBt, SIGNAL(clicked()), this, SLOT(slotDownloadBtClicked()));
+    connect(downloadBt, &QPushButton::clicked, this, &ProgressCursorWt::slotDownloadBtClicked);
 }
 
 void ProgressCursorWt::setDatetime(const QDateTime& datetime)

@@ -107,6 +107,7 @@ bool RangeSelection::mousePress(const QPoint& pos, Qt::MouseButton button, Qt::K
     } else {
         return false;
     }
+    // The bar takes the keyboard focus when neither it nor its box has it, so that Escape reaches it.
     QWidget* focus = QApplication::focusWidget();
     if (focus != bar && (!bar->parentWidget() || focus != bar->parentWidget()))
         bar->setFocus(Qt::MouseFocusReason);
@@ -135,11 +136,13 @@ void RangeSelection::finish()
 {
     m_drag = Drag::None;
     m_anchor = QDateTime();
+    // A span without any recording in it (or a Shift+click that moved nowhere) was shown grey with "No recording"
+    // while dragging: its release emits nothing and removes the band.
     if (!m_recorded) {
         clear();
         return;
     }
-    emit bar->signalDownloadRangeSelected(bar, m_begin, m_end);
+    emit selected(m_begin, m_end);
 }
 
 int RangeSelection::handleAt(int x) const
@@ -155,11 +158,9 @@ int RangeSelection::handleAt(int x) const
     return -1;
 }
 
-// The bar's mapping (seconds from the visible begin, truncated), from the begin the bar painted its row for.
 qint64 RangeSelection::posXOf(qint64 msecs) const
 {
-    const qint64 viewBegin = bar->updatePaintRow() ? bar->m_paintRowBegin : bar->beginDatetime.toMSecsSinceEpoch();
-    return TimeAxisMapping::barPosX((msecs - viewBegin) / 1000, bar->degree, bar->width());
+    return bar->posXOfEpochMSecs(msecs);
 }
 
 bool RangeSelection::clearAllInBox()
@@ -170,7 +171,7 @@ bool RangeSelection::clearAllInBox()
         : QList<ChannelRecordingTimeAxisWt*> { bar };
     bool cleared = false;
     for (ChannelRecordingTimeAxisWt* each : bars) {
-        RangeSelection* selection = each->m_rangeSelection;
+        RangeSelection* selection = each->rangeSelection();
         if (selection && (selection->m_begin.isValid() || selection->m_drag != Drag::None)) {
             selection->clear();
             cleared = true;

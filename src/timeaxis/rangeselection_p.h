@@ -22,14 +22,8 @@ class ChannelRecordingTimeAxisWt;
 // the pointer moves and drawn as a translucent band with a handle at each end and its duration. Releasing emits
 // the bar's signalDownloadRangeSelected(bar, begin, end) with the snapped span and keeps the band. A press on a
 // handle (Shift or not) drags that end and emits again on release; any other press without Shift seeks as it always
-// did, and the band stays. Escape removes the bands of every bar of the box.
-//
-// Choices where the behaviour was open:
-// - A span without any recording in it (or a Shift+click that moves nowhere) is shown grey with "No recording"
-//   while dragging; its release emits nothing and removes the band.
-// - The band keeps its moments: zooming and panning move it with the recordings. New recordings or a reset of the
-//   bar remove it (it would describe recordings the bar no longer has).
-// - The bar takes the keyboard focus on a Shift+press when neither it nor its box has it, so Escape reaches it.
+// did, and the band stays. Escape removes the bands of every bar of the box. The band keeps its moments, so zooming
+// and panning move it with the recordings; the bar clears it with its recordings.
 class ZCORVANEBASE_PRIVATE_EXPORT RangeSelection : public QObject
 {
     Q_OBJECT
@@ -44,6 +38,10 @@ public:
     void clear();
     // Draws the band over the strip's pixels where they are repainted (dirty).
     void paint(QPainter& painter, int width, int height, const QRect& dirty) const;
+
+signals:
+    // A release (or a handle dragged) left a span with recordings in it: the snapped span.
+    void selected(const QDateTime& begin, const QDateTime& end);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,119 +1,41 @@
-#include "timeaxis/recordingstimeaxisbox.h"
+#include "timeaxis/recordingstimeaxisbox_p.h"
 
 #include "frame/hostaccess_p.h"
 #include "frame/zcheckbox.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
-
-#include "timeaxis/timeaxisaccessible_p.h"
 #include "timeaxis/timeaxiskeyboard_p.h"
+#include "timeaxis/timeaxisstyle_p.h"
+#include "timeaxis/timeaxiswt_p.h"
 
+#include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QSet>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace ZCORVANEBASE {
 
 namespace {
-constexpr int defaultChannelCount = 64;
-constexpr int rowHeight = 21;
-}
 
-RecordingsTimeAxisBox::RecordingsTimeAxisBox(int channelCount, bool downloadEnabled, QWidget* parent)
-    : ZWidget(parent)
-    , addingLabel(nullptr)
-    , timeAxisWt(nullptr)
-    , channelCount(channelCount < 1 ? defaultChannelCount : channelCount)
-    , m_layout(nullptr)
-    , m_keyboardNavigator(nullptr)
+// Sets a row's title: the check box's text and accessible name, and the bar's title, which screen readers name it with.
+void setRowTitle(const RecordingsTimeAxisBox::Private::Row& row, const QString& title)
 {
-    init(downloadEnabled);
-    connectSignalsWithSlots();
+    row.first->setText(title);
+    row.first->setAccessibleName(title);
+    row.first->setAccessibleDescription(
+        RecordingsTimeAxisBox::tr("Plays this window from the moment picked on the time ruler"));
+    row.second->setTitle(title);
 }
 
-RecordingsTimeAxisBox::RecordingsTimeAxisBox(QWidget* parent)
-    : RecordingsTimeAxisBox(defaultChannelCount, false, parent)
+QString defaultTitle(int playbackIndex)
 {
+    return RecordingsTimeAxisBox::tr("Video Wnd No.:%1").arg(playbackIndex + 1, 0, 10, QLatin1Char(' '));
 }
 
-RecordingsTimeAxisBox::~RecordingsTimeAxisBox()
-{
-    // The keyboard navigator watches the rows: it goes while they are still there.
-    delete m_keyboardNavigator;
-}
-
-void RecordingsTimeAxisBox::init(bool downloadEnabled)
-{
-    setBackgroundColor(QColor(QStringLiteral("#0e1622")));
-    setFixedHeight(22 * channelCount + 19);
-    setAccessibleName(tr("Playback windows"));
-
-    addingLabel = new QLabel(this);
-    addingLabel->setObjectName(QStringLiteral("addingLabel"));
-    addingLabel->hide();
-
-    m_layout = new QVBoxLayout(this);
-    m_layout->setSpacing(1);
-    m_layout->setContentsMargins(10, 10, 10, 10);
-    createRecordingsTimeAxis(downloadEnabled);
-}
-
-void RecordingsTimeAxisBox::createRecordingsTimeAxis(bool downloadEnabled)
-{
-    for (int index = 0; index < channelCount; ++index) {
-        auto* checkBox = new ZCheckBox(this);
-        checkBox->setObjectName(QStringLiteral("checkBox_%1").arg(index));
-        checkBox->setFixedHeight(rowHeight);
-        connect(checkBox, SIGNAL(clicked(bool)), this, SLOT(slotChannelRecordingTimeAxisCheckBxClicked(bool)));
-
-        auto* bar = new ChannelRecordingTimeAxisWt(downloadEnabled, this);
-        bar->setObjectName(QStringLiteral("channelRecordingTimeAxisWt_%1").arg(index));
-        bar->setFixedHeight(rowHeight);
-        bar->setPlaybackIndex(index);
-        connect(bar,
-            SIGNAL(signalAppointPlaybackTime(QString,int,int,QDateTime)), this,
-                SIGNAL(signalAppointPlaybackTime(QString,int,int,QDateTime)));
-        connect(bar,
-            SIGNAL(signalRecordingLabelsEnabled(QStringList,bool)), this,
-                SIGNAL(signalRecordingLabelsEnabled(QStringList,bool)));
-        connect(
-            bar, SIGNAL(signalDatetimePercentInFile(int,float)), this, SIGNAL(signalDatetimePercentInFile(int,float)));
-        connect(bar,
-            SIGNAL(signalPlaybackToRecordingsTimeAxisEnd(int)), this,
-                SIGNAL(signalPlaybackToRecordingsTimeAxisEnd(int)));
-        connect(bar,
-            SIGNAL(signalDownloadByTimeRangeBtClicked(QWidget*,QDateTime)), this,
-                SLOT(slotDownloadByTimeRangeBtClicked(QWidget*,QDateTime)));
-        connect(bar,
-            SIGNAL(signalDownloadRangeSelected(QWidget*,QDateTime,QDateTime)), this,
-                SLOT(slotDownloadRangeSelected(QWidget*,QDateTime,QDateTime)));
-
-        auto* rowLayout = new QHBoxLayout;
-        rowLayout->setContentsMargins(0, 0, 0, 0);
-        rowLayout->setSpacing(6);
-        rowLayout->addWidget(checkBox);
-        rowLayout->addWidget(bar);
-        m_layout->addLayout(rowLayout);
-        rows.insert(index, qMakePair(checkBox, bar));
-        setRowTitle(rows.value(index), defaultTitle(index));
-    }
-}
-
-// The library connects none of the host-data slots: the host connects them to its own notifications.
-void RecordingsTimeAxisBox::connectSignalsWithSlots() { }
-
-QString RecordingsTimeAxisBox::defaultTitle(int playbackIndex) const
-{
-    return tr("Video Wnd No.:%1").arg(playbackIndex + 1, 0, 10, QLatin1Char(' '));
-}
-
-ChannelRecordingTimeAxisWt* RecordingsTimeAxisBox::barAt(int playbackIndex) const
-{
-    const auto it = rows.constFind(playbackIndex);
-    return it == rows.constEnd() ? nullptr : it->second;
-}
-
-QString RecordingsTimeAxisBox::deviceIdOf(const QString& channelId) const
+// The device part of a channel id, as the host splits it; empty without a host worker.
+QString deviceIdOf(const QString& channelId)
 {
     if (channelId.isEmpty())
         return QString();
@@ -121,29 +43,136 @@ QString RecordingsTimeAxisBox::deviceIdOf(const QString& channelId) const
     return worker ? worker->formatChannelId(channelId).first : QString();
 }
 
+} // namespace
+
+RecordingsTimeAxisBox::Private::Private(int channelCount)
+    : channelCount(channelCount < 1 ? TimeAxisStyle::defaultRowCount : channelCount)
+{
+}
+
+ChannelRecordingTimeAxisWt* RecordingsTimeAxisBox::Private::barAt(int playbackIndex) const
+{
+    const auto it = rows.constFind(playbackIndex);
+    return it == rows.constEnd() ? nullptr : it->second;
+}
+
+ChannelRecordingTimeAxisWt* RecordingsTimeAxisBox::Private::timeAxisWtAt(const QPoint& pos) const
+{
+    for (const Row& row : rows) {
+        if (row.second->geometry().contains(pos))
+            return row.second;
+    }
+    return nullptr;
+}
+
+int RecordingsTimeAxisBox::Private::getPlaybackIndex(QWidget* channelRecordingTimeAxisWt) const
+{
+    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+        if (it->second == channelRecordingTimeAxisWt)
+            return it.key();
+    }
+    return -1;
+}
+
+RecordingsTimeAxisBox::RecordingsTimeAxisBox(int channelCount, bool downloadEnabled, QWidget* parent)
+    : ZWidget(parent)
+    , d(new Private(channelCount))
+{
+    init(downloadEnabled);
+    connectSignalsWithSlots();
+}
+
+RecordingsTimeAxisBox::RecordingsTimeAxisBox(QWidget* parent)
+    : RecordingsTimeAxisBox(TimeAxisStyle::defaultRowCount, false, parent)
+{
+}
+
+RecordingsTimeAxisBox::~RecordingsTimeAxisBox()
+{
+    // The keyboard navigator watches the rows: it goes while they are still there.
+    delete d->keyboardNavigator;
+}
+
+void RecordingsTimeAxisBox::init(bool downloadEnabled)
+{
+    setBackgroundColor(TimeAxisStyle::boxBackground());
+    using namespace TimeAxisStyle;
+    setFixedHeight((rowHeight + rowSpacing) * d->channelCount - rowSpacing + 2 * boxMargin);
+    setAccessibleName(tr("Playback windows"));
+
+    d->addingLabel = new QLabel(this);
+    d->addingLabel->setObjectName(QStringLiteral("addingLabel"));
+    d->addingLabel->hide();
+
+    d->layout = new QVBoxLayout(this);
+    d->layout->setSpacing(rowSpacing);
+    d->layout->setContentsMargins(boxMargin, boxMargin, boxMargin, boxMargin);
+    createRecordingsTimeAxis(downloadEnabled);
+}
+
+void RecordingsTimeAxisBox::createRecordingsTimeAxis(bool downloadEnabled)
+{
+    using Bar = ChannelRecordingTimeAxisWt;
+    for (int index = 0; index < d->channelCount; ++index) {
+        auto* checkBox = new ZCheckBox(this);
+        checkBox->setObjectName(QStringLiteral("checkBox_%1").arg(index));
+        checkBox->setFixedHeight(TimeAxisStyle::rowHeight);
+        connect(
+            checkBox, &ZCheckBox::clicked, this, &RecordingsTimeAxisBox::slotChannelRecordingTimeAxisCheckBxClicked);
+
+        auto* bar = new Bar(downloadEnabled, this);
+        bar->setObjectName(QStringLiteral("channelRecordingTimeAxisWt_%1").arg(index));
+        bar->setFixedHeight(TimeAxisStyle::rowHeight);
+        bar->setPlaybackIndex(index);
+        connect(bar, &Bar::signalAppointPlaybackTime, this, &RecordingsTimeAxisBox::signalAppointPlaybackTime);
+        connect(bar, &Bar::signalRecordingLabelsEnabled, this, &RecordingsTimeAxisBox::signalRecordingLabelsEnabled);
+        connect(bar, &Bar::signalDatetimePercentInFile, this, &RecordingsTimeAxisBox::signalDatetimePercentInFile);
+        connect(bar, &Bar::signalPlaybackToRecordingsTimeAxisEnd, this,
+            &RecordingsTimeAxisBox::signalPlaybackToRecordingsTimeAxisEnd);
+        connect(bar, &Bar::signalDownloadByTimeRangeBtClicked, this,
+            &RecordingsTimeAxisBox::slotDownloadByTimeRangeBtClicked);
+        connect(bar, &Bar::signalDownloadRangeSelected, this,
+            [this](QWidget* bar, const QDateTime& begin, const QDateTime& end) {
+                const int index = d->getPlaybackIndex(bar);
+                if (index != -1)
+                    emit signalDownloadRangeSelected(index, begin, end);
+            });
+
+        auto* rowLayout = new QHBoxLayout;
+        rowLayout->setContentsMargins(0, 0, 0, 0);
+        rowLayout->setSpacing(TimeAxisStyle::checkBoxToBar);
+        rowLayout->addWidget(checkBox);
+        rowLayout->addWidget(bar);
+        d->layout->addLayout(rowLayout);
+        d->rows.insert(index, qMakePair(checkBox, bar));
+        setRowTitle(d->rows.value(index), defaultTitle(index));
+    }
+}
+
+// The library connects none of the host-data slots: the host connects them to its own notifications.
+void RecordingsTimeAxisBox::connectSignalsWithSlots() { }
+
 void RecordingsTimeAxisBox::setTimeAxisWt(TimeAxisWt* timeAxisWt)
 {
-    if (!timeAxisWt || timeAxisWt == this->timeAxisWt)
+    if (!timeAxisWt || timeAxisWt == d->timeAxisWt)
         return;
-    if (this->timeAxisWt) {
-        disconnect(this->timeAxisWt, nullptr, this, nullptr);
-        disconnect(this, nullptr, this->timeAxisWt, nullptr);
+    if (d->timeAxisWt) {
+        disconnect(d->timeAxisWt, nullptr, this, nullptr);
+        disconnect(this, nullptr, d->timeAxisWt, nullptr);
     }
-    this->timeAxisWt = timeAxisWt;
-    connect(timeAxisWt,
-        SIGNAL(signalBeginTimeAndDegreeChanged(TimeAxisDegree,QDateTime)), this,
-            SLOT(slotBeginTimeAndDegreeChanged(TimeAxisDegree,QDateTime)));
-    connect(this, SIGNAL(signalZoomInTimeAxis(QDateTime)), timeAxisWt, SLOT(slotZoomInTimeAxis(QDateTime)));
-    connect(this, SIGNAL(signalZoomOutTimeAxis(QDateTime)), timeAxisWt, SLOT(slotZoomOutTimeAxis(QDateTime)));
-    connect(timeAxisWt,
-        SIGNAL(signalBatchAppointPlaybackTime(QDateTime)), this, SLOT(slotBatchAppointPlaybackTime(QDateTime)));
+    d->timeAxisWt = timeAxisWt;
+    connect(timeAxisWt, &TimeAxisWt::signalBeginTimeAndDegreeChanged, this,
+        &RecordingsTimeAxisBox::slotBeginTimeAndDegreeChanged);
+    TimeAxisWt::Private::get(timeAxisWt)->connectZoomRequests(this);
+    connect(timeAxisWt, &TimeAxisWt::signalBatchAppointPlaybackTime, this,
+        &RecordingsTimeAxisBox::slotBatchAppointPlaybackTime);
 }
 
 void RecordingsTimeAxisBox::setChannelCheckBoxWidth(int width)
 {
     if (width < 0)
         return;
-    for (const auto& row : qAsConst(rows))
+    for (const auto& row : qAsConst(d->rows))
         row.first->setFixedWidth(width);
 }
 
@@ -151,34 +180,30 @@ void RecordingsTimeAxisBox::setMarginRight(int margin)
 {
     if (margin < 0)
         return;
-    m_layout->setContentsMargins(10, 10, margin, 10);
+    using namespace TimeAxisStyle;
+    d->layout->setContentsMargins(boxMargin, boxMargin, margin, boxMargin);
 }
 
 void RecordingsTimeAxisBox::setChannelRecordingTimeAxisChecked(bool checked)
 {
-    for (const auto& row : qAsConst(rows))
+    for (const auto& row : qAsConst(d->rows))
         row.first->setChecked(checked);
 }
 
 void RecordingsTimeAxisBox::setRecordingSearchInfo(
     RecordingSearchState state, const QString& searchKey, const RecordingSearchInfo& info)
 {
-    const auto it = rows.constFind(info.playbackIndex);
-    if (it == rows.constEnd())
+    const auto it = d->rows.constFind(info.playbackIndex);
+    if (it == d->rows.constEnd())
         return;
     ChannelRecordingTimeAxisWt* bar = it->second;
     if (state == SearchStarted) {
-        bar->resetRecordingInfo();
-        bar->setWaitingVisible(true);
-        bar->searchKey = searchKey;
-        bar->searchInfo.recordingLocation = info.recordingLocation;
-        bar->searchInfo.channelId = info.channelId;
-        bar->searchInfo.searchType = info.searchType;
-        bar->searchInfo.beginDatetime = info.beginDatetime;
-        bar->searchInfo.endDatetime = info.endDatetime;
+        bar->startSearch(searchKey, info);
         auto* worker = hostWorker("getChannelName");
+        // Without a host worker, or without a name from it, a row searching a channel shows the channel id: a row
+        // never loses its title.
         QString title = worker ? worker->getChannelName(info.channelId) : info.channelId;
-        if (title.isEmpty() && !info.channelId.isEmpty()) { // a row must never lose its title: show the id
+        if (title.isEmpty() && !info.channelId.isEmpty()) {
             static QSet<QString> warned; // once per channel
             if (!warned.contains(info.channelId))
                 qWarning("ZCorvaneBase: the host worker's getChannelName() gave no name for channel \"%s\"; the row "
@@ -189,7 +214,7 @@ void RecordingsTimeAxisBox::setRecordingSearchInfo(
         }
         setRowTitle(*it, title);
     } else if (state == SearchFinished) {
-        if (bar->searchKey == searchKey)
+        if (bar->track().searchKey() == searchKey)
             bar->setWaitingVisible(false);
     }
 }
@@ -197,16 +222,16 @@ void RecordingsTimeAxisBox::setRecordingSearchInfo(
 void RecordingsTimeAxisBox::setChannelRecordingsTimeInfo(const QVector<RecordingTimeInfo>& recordings,
     int playbackIndex, const QString& searchKey, bool playbackByTimeEnable, bool autoAppoint)
 {
-    ChannelRecordingTimeAxisWt* bar = barAt(playbackIndex);
-    if (!bar || bar->searchKey != searchKey)
+    ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex);
+    if (!bar || bar->track().searchKey() != searchKey)
         return;
     bar->setRecordingsTimeInfo(recordings, playbackByTimeEnable, autoAppoint);
 }
 
 void RecordingsTimeAxisBox::recoverChannelRecordingTimeAxisInfo(int playbackIndex)
 {
-    const auto it = rows.constFind(playbackIndex);
-    if (it == rows.constEnd())
+    const auto it = d->rows.constFind(playbackIndex);
+    if (it == d->rows.constEnd())
         return;
     setRowTitle(*it, defaultTitle(playbackIndex));
     it->second->resetRecordingInfo();
@@ -214,23 +239,23 @@ void RecordingsTimeAxisBox::recoverChannelRecordingTimeAxisInfo(int playbackInde
 
 void RecordingsTimeAxisBox::recorverAllChannelRecordingTimeAxisInfo()
 {
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it)
+    for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it)
         recoverChannelRecordingTimeAxisInfo(it.key());
 }
 
 void RecordingsTimeAxisBox::timeAxisZoomCtrl(ZoomMode mode)
 {
-    if (!timeAxisWt)
+    if (!d->timeAxisWt)
         return;
     if (mode == ZoomIn)
-        emit signalZoomInTimeAxis(timeAxisWt->getFixedDatetime());
+        emit signalZoomInTimeAxis(d->timeAxisWt->getFixedDatetime());
     else if (mode == ZoomOut)
-        emit signalZoomOutTimeAxis(timeAxisWt->getFixedDatetime());
+        emit signalZoomOutTimeAxis(d->timeAxisWt->getFixedDatetime());
 }
 
 bool RecordingsTimeAxisBox::timeAxisZoomCtrl(const QPoint& pos, ZoomMode mode)
 {
-    ChannelRecordingTimeAxisWt* bar = timeAxisWtAt(pos);
+    ChannelRecordingTimeAxisWt* bar = d->timeAxisWtAt(pos);
     if (!bar)
         return false;
     const QDateTime datetime = bar->getDatetimeAtPos(bar->mapFrom(this, pos));
@@ -241,12 +266,13 @@ bool RecordingsTimeAxisBox::timeAxisZoomCtrl(const QPoint& pos, ZoomMode mode)
     return true;
 }
 
+// An empty channel id names no row (it would otherwise name every row without a search).
 void RecordingsTimeAxisBox::appointPlaybackTime(
     const QString& channelId, int recordingLocation, const QDateTime& datetime)
 {
     if (channelId.isEmpty())
         return;
-    for (const auto& row : qAsConst(rows)) {
+    for (const auto& row : qAsConst(d->rows)) {
         const RecordingSearchInfo& info = row.second->getRecordingSearchInfo();
         if (info.channelId == channelId && info.recordingLocation == recordingLocation) {
             row.second->appointPlaybackTime(datetime);
@@ -257,33 +283,36 @@ void RecordingsTimeAxisBox::appointPlaybackTime(
 
 void RecordingsTimeAxisBox::appointPlaybackTime(int playbackIndex, float percent)
 {
-    if (ChannelRecordingTimeAxisWt* bar = barAt(playbackIndex))
+    if (ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex))
         bar->appointPlaybackTime(percent);
 }
 
 void RecordingsTimeAxisBox::updatePlaybackTime(const QDateTime& datetime, int playbackIndex)
 {
-    if (ChannelRecordingTimeAxisWt* bar = barAt(playbackIndex))
+    if (ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex))
         bar->updatePlaybackTime(datetime);
 }
 
 void RecordingsTimeAxisBox::getDatetimePercentInFile(int playbackIndex)
 {
-    if (ChannelRecordingTimeAxisWt* bar = barAt(playbackIndex))
+    if (ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex))
         bar->getDatetimePercentInFile();
 }
 
 QPair<QDateTime, QDateTime> RecordingsTimeAxisBox::amendDateTimeRange(
     int playbackIndex, const QDateTime& datetime, unsigned int secs)
 {
-    ChannelRecordingTimeAxisWt* bar = barAt(playbackIndex);
+    ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex);
     return bar ? bar->amendDateTimeRange(datetime, secs) : QPair<QDateTime, QDateTime>();
 }
 
+// The two rows change places: map entries, playback indexes and places in the layout. A row without a channel takes
+// the default title of its new number; a channel keeps its title. Both rows must exist and differ.
 void RecordingsTimeAxisBox::swapRecordingTimeAxis(int from, int to)
 {
-    if (from == to || !rows.contains(from) || !rows.contains(to))
+    if (from == to || !d->rows.contains(from) || !d->rows.contains(to))
         return;
+    auto& rows = d->rows;
     const auto fromRow = rows.value(from);
     rows[from] = rows.value(to);
     rows[to] = fromRow;
@@ -292,13 +321,13 @@ void RecordingsTimeAxisBox::swapRecordingTimeAxis(int from, int to)
 
     const int lower = qMin(from, to);
     const int higher = qMax(from, to);
-    QLayoutItem* higherItem = m_layout->takeAt(higher);
-    QLayoutItem* lowerItem = m_layout->takeAt(lower);
+    QLayoutItem* higherItem = d->layout->takeAt(higher);
+    QLayoutItem* lowerItem = d->layout->takeAt(lower);
     if (higherItem && lowerItem && higherItem->layout() && lowerItem->layout()) {
         QLayout* higherLayout = higherItem->layout();
         QLayout* lowerLayout = lowerItem->layout();
-        m_layout->insertLayout(lower, higherLayout);
-        m_layout->insertLayout(higher, lowerLayout);
+        d->layout->insertLayout(lower, higherLayout);
+        d->layout->insertLayout(higher, lowerLayout);
     }
 
     for (int index : { from, to }) {
@@ -308,12 +337,14 @@ void RecordingsTimeAxisBox::swapRecordingTimeAxis(int from, int to)
     }
 }
 
+// A refusal does not hide a preview already shown.
 bool RecordingsTimeAxisBox::canAddRecordingLabelAtPos(const QPoint& pos, const QPixmap& pixmap)
 {
     const QPoint point = pos + QPoint(-1, -3);
-    ChannelRecordingTimeAxisWt* bar = timeAxisWtAt(point);
+    ChannelRecordingTimeAxisWt* bar = d->timeAxisWtAt(point);
     if (!bar || !bar->canAddRecordingLabelAtPos(bar->mapFrom(this, point)))
         return false;
+    QLabel* addingLabel = d->addingLabel;
     addingLabel->resize(pixmap.size());
     addingLabel->move(pos.x(), pos.y() - addingLabel->height());
     addingLabel->setPixmap(pixmap);
@@ -324,13 +355,13 @@ bool RecordingsTimeAxisBox::canAddRecordingLabelAtPos(const QPoint& pos, const Q
 
 void RecordingsTimeAxisBox::hideAddingRecordingLabel()
 {
-    addingLabel->hide();
+    d->addingLabel->hide();
 }
 
 LocalRecordingLabelInfo RecordingsTimeAxisBox::getRecordingLabelInfoAtPos(const QPoint& pos)
 {
     LocalRecordingLabelInfo info;
-    ChannelRecordingTimeAxisWt* bar = timeAxisWtAt(pos + QPoint(-1, -3));
+    ChannelRecordingTimeAxisWt* bar = d->timeAxisWtAt(pos + QPoint(-1, -3));
     if (!bar)
         return info;
     info.channelId = bar->getRecordingSearchInfo().channelId;
@@ -341,16 +372,16 @@ LocalRecordingLabelInfo RecordingsTimeAxisBox::getRecordingLabelInfoAtPos(const 
 
 bool RecordingsTimeAxisBox::isCursorInTimeAxis(const QPoint& pos)
 {
-    if (rows.isEmpty())
+    if (d->rows.isEmpty())
         return false;
-    const QRect first = rows.first().second->geometry();
-    const QRect last = rows.last().second->geometry();
-    return QRect(QPoint(first.left(), 0), QPoint(last.right(), last.bottom() + 10)).contains(pos);
+    const QRect first = d->rows.first().second->geometry();
+    const QRect last = d->rows.last().second->geometry();
+    return QRect(QPoint(first.left(), 0), QPoint(last.right(), last.bottom() + TimeAxisStyle::boxMargin)).contains(pos);
 }
 
 bool RecordingsTimeAxisBox::hasNoneRecordings()
 {
-    for (const auto& row : qAsConst(rows)) {
+    for (const auto& row : qAsConst(d->rows)) {
         if (!row.second->hasNoneRecordings())
             return false;
     }
@@ -360,7 +391,7 @@ bool RecordingsTimeAxisBox::hasNoneRecordings()
 QList<RecordingSearchInfo> RecordingsTimeAxisBox::getAllRecordingSearchInfos()
 {
     QList<RecordingSearchInfo> infos;
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+    for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it) {
         const RecordingSearchInfo info = getRecordingSearchInfo(it.key());
         if (!info.channelId.isEmpty())
             infos << info;
@@ -371,7 +402,7 @@ QList<RecordingSearchInfo> RecordingsTimeAxisBox::getAllRecordingSearchInfos()
 RecordingSearchInfo RecordingsTimeAxisBox::getRecordingSearchInfo(int playbackIndex)
 {
     RecordingSearchInfo result;
-    ChannelRecordingTimeAxisWt* bar = barAt(playbackIndex);
+    ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex);
     if (!bar || bar->getRecordingSearchInfo().channelId.isEmpty())
         return result;
     const RecordingSearchInfo& info = bar->getRecordingSearchInfo();
@@ -385,15 +416,15 @@ RecordingSearchInfo RecordingsTimeAxisBox::getRecordingSearchInfo(int playbackIn
 QStringList RecordingsTimeAxisBox::getAllEnabledRecordingLabels()
 {
     QStringList labels;
-    for (const auto& row : qAsConst(rows))
-        labels << row.second->recordingLabelNames();
+    for (const auto& row : qAsConst(d->rows))
+        labels << row.second->track().labelMarkNames();
     return labels;
 }
 
 QPair<QList<int>, QList<int>> RecordingsTimeAxisBox::getCheckedChannelRecordingTimeAxis()
 {
     QPair<QList<int>, QList<int>> checked;
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+    for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it) {
         if (!it->first->isChecked())
             continue;
         if (it->second->hasPlaybackTime())
@@ -407,55 +438,34 @@ QPair<QList<int>, QList<int>> RecordingsTimeAxisBox::getCheckedChannelRecordingT
 QList<int> RecordingsTimeAxisBox::getCheckedAndExistReocordingsChannelRecordingTimeAxis()
 {
     QList<int> checked;
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+    for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it) {
         if (it->first->isChecked() && !it->second->hasNoneRecordings())
             checked << it.key();
     }
     return checked;
 }
 
-ChannelRecordingTimeAxisWt* RecordingsTimeAxisBox::timeAxisWtAt(const QPoint& pos)
-{
-    for (const auto& row : qAsConst(rows)) {
-        if (row.second->geometry().contains(pos))
-            return row.second;
-    }
-    return nullptr;
-}
-
-int RecordingsTimeAxisBox::getPlaybackIndex(QWidget* channelRecordingTimeAxisWt)
-{
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
-        if (it->second == channelRecordingTimeAxisWt)
-            return it.key();
-    }
-    return -1;
-}
-
 void RecordingsTimeAxisBox::slotBeginTimeAndDegreeChanged(TimeAxisDegree degree, const QDateTime& datetime)
 {
-    for (const auto& row : qAsConst(rows))
+    for (const auto& row : qAsConst(d->rows))
         row.second->setBeginTimeAndDegree(degree, datetime);
 }
 
 void RecordingsTimeAxisBox::slotChannelRecordingTimeAxisCheckBxClicked(bool)
 {
-    int checkedCount = 0;
-    for (const auto& row : qAsConst(rows)) {
-        if (row.first->isChecked())
-            ++checkedCount;
-    }
+    const int checkedCount = int(std::count_if(
+        d->rows.cbegin(), d->rows.cend(), [](const Private::Row& row) { return row.first->isChecked(); }));
     Qt::CheckState state = Qt::PartiallyChecked;
     if (checkedCount == 0)
         state = Qt::Unchecked;
-    else if (checkedCount == rows.size())
+    else if (checkedCount == d->rows.size())
         state = Qt::Checked;
     emit signalAllChannelRecordingTimeAxisCheckState(state);
 }
 
 void RecordingsTimeAxisBox::slotBatchAppointPlaybackTime(const QDateTime& datetime)
 {
-    for (const auto& row : qAsConst(rows)) {
+    for (const auto& row : qAsConst(d->rows)) {
         if (row.first->isChecked())
             row.second->appointPlaybackTime(datetime);
     }
@@ -464,16 +474,18 @@ void RecordingsTimeAxisBox::slotBatchAppointPlaybackTime(const QDateTime& dateti
 void RecordingsTimeAxisBox::slotDownloadByTimeRangeBtClicked(
     QWidget* channelRecordingTimeAxisWt, const QDateTime& datetime)
 {
-    const int index = getPlaybackIndex(channelRecordingTimeAxisWt);
+    const int index = d->getPlaybackIndex(channelRecordingTimeAxisWt);
     if (index != -1)
         emit signalDownloadByTimeRangeBtClicked(index, datetime);
 }
+
+// ---- Title upkeep: the host connects its device and channel notifications to these ----
 
 void RecordingsTimeAxisBox::slotDeleteChannelsFromGroupInLocalDB(const QStringList& channelIds, bool success)
 {
     if (!success)
         return;
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+    for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it) {
         const QString& channelId = it->second->getRecordingSearchInfo().channelId;
         if (!channelId.isEmpty() && channelIds.contains(channelId))
             recoverChannelRecordingTimeAxisInfo(it.key());
@@ -489,7 +501,7 @@ void RecordingsTimeAxisBox::slotUpdateGroupChannelsInLocalDB(const QMap<QString,
 {
     if (!success)
         return;
-    for (const auto& row : qAsConst(rows)) {
+    for (const auto& row : qAsConst(d->rows)) {
         const QString& channelId = row.second->getRecordingSearchInfo().channelId;
         const auto name = channelNames.constFind(channelId);
         if (!channelId.isEmpty() && name != channelNames.constEnd())
@@ -500,11 +512,12 @@ void RecordingsTimeAxisBox::slotUpdateGroupChannelsInLocalDB(const QMap<QString,
 // Cloud channel names reach the rows through slotUpdateDevChannels; this notice carries nothing more.
 void RecordingsTimeAxisBox::slotModifyCloudDevChannelNameSuccess(const QString&, int, const QString&) { }
 
+// Without a host worker the device of a channel is unknown: the device slots then change nothing.
 void RecordingsTimeAxisBox::slotDeleteLocalDevs(const QStringList& devIds, bool success)
 {
     if (!success)
         return;
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
+    for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it) {
         const QString devId = deviceIdOf(it->second->getRecordingSearchInfo().channelId);
         if (!devId.isEmpty() && devIds.contains(devId))
             recoverChannelRecordingTimeAxisInfo(it.key());
@@ -523,7 +536,7 @@ void RecordingsTimeAxisBox::slotUpdateLocalDevs(const QList<vms_sdk::DevInfo>& d
     for (const vms_sdk::DevInfo& dev : devsInfo) {
         if (dev.devType >= 2 || dev.onlineStatus != 1)
             continue;
-        for (const auto& row : qAsConst(rows)) {
+        for (const auto& row : qAsConst(d->rows)) {
             const QString devId = deviceIdOf(row.second->getRecordingSearchInfo().channelId);
             if (!devId.isEmpty() && devId == dev.devId)
                 setRowTitle(row, dev.devName);
@@ -531,6 +544,7 @@ void RecordingsTimeAxisBox::slotUpdateLocalDevs(const QList<vms_sdk::DevInfo>& d
     }
 }
 
+// The pass ends at the first row whose channel the host reports as a group channel.
 void RecordingsTimeAxisBox::slotUpdateDevChannels(const QString&, const QList<vms_sdk::DevChannelInfo>& channelsInfo)
 {
     auto* worker = hostWorker("formatChannelId");
@@ -539,7 +553,7 @@ void RecordingsTimeAxisBox::slotUpdateDevChannels(const QString&, const QList<vm
     QMap<QString, QString> channelNames;
     for (const vms_sdk::DevChannelInfo& channel : channelsInfo)
         channelNames.insert(worker->formatChannelId(qMakePair(channel.devId, channel.channelNo)), channel.channelName);
-    for (const auto& row : qAsConst(rows)) {
+    for (const auto& row : qAsConst(d->rows)) {
         const QString& channelId = row.second->getRecordingSearchInfo().channelId;
         if (!channelId.isEmpty() && worker->isGroupChannel(channelId))
             break;
@@ -549,88 +563,89 @@ void RecordingsTimeAxisBox::slotUpdateDevChannels(const QString&, const QList<vm
     }
 }
 
-// ---- Keyboard operation, screen readers and language change ----
+// ---- Language change ----
+
+void RecordingsTimeAxisBox::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange) {
+        // Rows without a channel show the default title of the new language; a channel keeps the host's name.
+        setAccessibleName(tr("Playback windows"));
+        for (auto it = d->rows.constBegin(); it != d->rows.constEnd(); ++it) {
+            const bool hasChannel = !it->second->getRecordingSearchInfo().channelId.isEmpty();
+            setRowTitle(*it, hasChannel ? it->first->text() : defaultTitle(it.key()));
+        }
+    }
+    ZWidget::changeEvent(event);
+}
+
+// ---- Opt-in features ----
+
+void RecordingsTimeAxisBox::setRangeSelectionEnabled(bool enabled)
+{
+    d->rangeSelectionEnabled = enabled;
+    for (const auto& row : qAsConst(d->rows))
+        row.second->setRangeSelectionEnabled(enabled);
+}
+
+bool RecordingsTimeAxisBox::isRangeSelectionEnabled() const
+{
+    return d->rangeSelectionEnabled;
+}
+
+// Negative widths are ignored.
+void RecordingsTimeAxisBox::setMinimumIntervalWidth(int pixels)
+{
+    if (pixels < 0)
+        return;
+    d->minimumIntervalWidth = pixels;
+    for (const auto& row : qAsConst(d->rows))
+        row.second->setMinimumIntervalWidth(pixels);
+}
+
+int RecordingsTimeAxisBox::minimumIntervalWidth() const
+{
+    return d->minimumIntervalWidth;
+}
+
+void RecordingsTimeAxisBox::setLabelClusteringEnabled(bool enabled)
+{
+    d->labelClusteringEnabled = enabled;
+    for (const auto& row : qAsConst(d->rows))
+        row.second->setLabelClusteringEnabled(enabled);
+}
+
+bool RecordingsTimeAxisBox::isLabelClusteringEnabled() const
+{
+    return d->labelClusteringEnabled;
+}
+
+void RecordingsTimeAxisBox::setHoverReadoutEnabled(bool enabled)
+{
+    d->hoverReadoutEnabled = enabled;
+    for (const auto& row : qAsConst(d->rows))
+        row.second->setHoverReadoutEnabled(enabled);
+}
+
+bool RecordingsTimeAxisBox::isHoverReadoutEnabled() const
+{
+    return d->hoverReadoutEnabled;
+}
 
 void RecordingsTimeAxisBox::setKeyboardNavigationEnabled(bool enabled)
 {
     if (enabled == isKeyboardNavigationEnabled())
         return;
     if (enabled) {
-        m_keyboardNavigator = new RecordingsBoxKeyboardNavigator(this);
+        d->keyboardNavigator = new RecordingsBoxKeyboardNavigator(this);
     } else {
-        delete m_keyboardNavigator;
-        m_keyboardNavigator = nullptr;
+        delete d->keyboardNavigator;
+        d->keyboardNavigator = nullptr;
     }
 }
 
 bool RecordingsTimeAxisBox::isKeyboardNavigationEnabled() const
 {
-    return m_keyboardNavigator != nullptr;
-}
-
-void RecordingsTimeAxisBox::setRowTitle(const QPair<ZCheckBox*, ChannelRecordingTimeAxisWt*>& row, const QString& title)
-{
-    row.first->setText(title);
-    row.first->setAccessibleName(title);
-    row.first->setAccessibleDescription(tr("Plays this window from the moment picked on the time ruler"));
-    TimeAxisAccessible::notifyNameChanged(row.second); // the bar is named with the title too
-}
-
-void RecordingsTimeAxisBox::changeEvent(QEvent* event)
-{
-    if (event->type() == QEvent::LanguageChange)
-        retranslate();
-    ZWidget::changeEvent(event);
-}
-
-// Rows without a channel show the default title of the new language; a channel keeps the name the host gave it.
-void RecordingsTimeAxisBox::retranslate()
-{
-    setAccessibleName(tr("Playback windows"));
-    for (auto it = rows.constBegin(); it != rows.constEnd(); ++it) {
-        const bool hasChannel = !it->second->getRecordingSearchInfo().channelId.isEmpty();
-        setRowTitle(*it, hasChannel ? it->first->text() : defaultTitle(it.key()));
-    }
-}
-
-// ---- Range selection, minimum interval width, label clusters, hover read-out ------------------------------------
-
-void RecordingsTimeAxisBox::setRangeSelectionEnabled(bool enabled)
-{
-    m_rangeSelectionEnabled = enabled;
-    for (const auto& row : qAsConst(rows))
-        row.second->setRangeSelectionEnabled(enabled);
-}
-
-void RecordingsTimeAxisBox::setMinimumIntervalWidth(int pixels)
-{
-    if (pixels < 0)
-        return;
-    m_minimumIntervalWidth = pixels;
-    for (const auto& row : qAsConst(rows))
-        row.second->setMinimumIntervalWidth(pixels);
-}
-
-void RecordingsTimeAxisBox::setLabelClusteringEnabled(bool enabled)
-{
-    m_labelClusteringEnabled = enabled;
-    for (const auto& row : qAsConst(rows))
-        row.second->setLabelClusteringEnabled(enabled);
-}
-
-void RecordingsTimeAxisBox::setHoverReadoutEnabled(bool enabled)
-{
-    m_hoverReadoutEnabled = enabled;
-    for (const auto& row : qAsConst(rows))
-        row.second->setHoverReadoutEnabled(enabled);
-}
-
-void RecordingsTimeAxisBox::slotDownloadRangeSelected(
-    QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end)
-{
-    const int index = getPlaybackIndex(channelRecordingTimeAxisWt);
-    if (index != -1)
-        emit signalDownloadRangeSelected(index, begin, end);
+    return d->keyboardNavigator != nullptr;
 }
 
 } // namespace ZCORVANEBASE

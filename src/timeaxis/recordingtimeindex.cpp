@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <limits>
+#include <numeric>
 #include <vector>
 
 namespace ZCORVANEBASE {
@@ -104,6 +105,9 @@ private:
 
 } // namespace
 
+RecordingTimeIndex::RecordingTimeIndex() = default;
+RecordingTimeIndex::~RecordingTimeIndex() = default;
+
 bool RecordingTimeIndex::build(const QVector<RecordingTimeInfo>& recordings)
 {
     const int count = recordings.size();
@@ -113,13 +117,17 @@ bool RecordingTimeIndex::build(const QVector<RecordingTimeInfo>& recordings)
         || !newEnds.convert([&](int i) -> const QDateTime& { return recordings.at(i).endDatetime; }))
         return false;
     QBitArray newAlarms(count);
+    bool newSorted = true;
     for (int i = 0; i < count; ++i) {
         const qint64 begin = newBegins.epoch.at(i);
-        if (newEnds.epoch.at(i) < begin || (i > 0 && begin < newBegins.epoch.at(i - 1)))
+        if (newEnds.epoch.at(i) < begin)
             return false;
+        if (i > 0 && begin < newBegins.epoch.at(i - 1))
+            newSorted = false;
         if (recordings.at(i).isAlarm)
             newAlarms.setBit(i);
     }
+    // The max-tree serves both orders: it looks at the ends by position only.
     QVector<QVector<qint64>> newMaxEnds;
     for (const QVector<qint64>* below = &newEnds.epoch; below->size() > 1; below = &newMaxEnds.last()) {
         QVector<qint64> level((below->size() + groupSpan(1) - 1) >> fanBits, noEnd);
@@ -127,14 +135,14 @@ bool RecordingTimeIndex::build(const QVector<RecordingTimeInfo>& recordings)
             level[i >> fanBits] = std::max(level.at(i >> fanBits), below->at(i));
         newMaxEnds.append(level);
     }
+    clear();
     begins.swap(newBegins.epoch);
     ends.swap(newEnds.epoch);
     maxEnds.swap(newMaxEnds);
     alarms.swap(newAlarms);
-    alarmPositions.clear();
-    alarmBegins.clear();
-    alarmEnds.clear();
-    alarmPositionsMade = false;
+    sorted = newSorted;
+    if (!sorted)
+        delivered = recordings;
     return true;
 }
 
@@ -144,10 +152,27 @@ void RecordingTimeIndex::clear()
     ends.clear();
     maxEnds.clear();
     alarms.clear();
+    sorted = true;
     alarmPositions.clear();
     alarmBegins.clear();
     alarmEnds.clear();
     alarmPositionsMade = false;
+    sortedCopy.reset();
+    delivered.clear();
+}
+
+void RecordingTimeIndex::makeAlarmPositions() const
+{
+    if (alarmPositionsMade)
+        return;
+    for (int i = 0; i < alarms.size(); ++i) {
+        if (alarms.testBit(i)) {
+            alarmPositions.append(i);
+            alarmBegins.append(begins.at(i));
+            alarmEnds.append(ends.at(i));
+        }
+    }
+    alarmPositionsMade = true;
 }
 
 // Walks right from `low`, each step over the largest group that starts here and fits before `high`; a group whose
@@ -208,6 +233,13 @@ template <typename Pred> int RecordingTimeIndex::lastWhere(int low, int high, co
 
 int RecordingTimeIndex::firstContaining(qint64 t) const
 {
+    if (!sorted) {
+        for (int i = 0; i < begins.size(); ++i) {
+            if (begins.at(i) <= t && t <= ends.at(i))
+                return i;
+        }
+        return -1;
+    }
     // Among the recordings that begin at or before t, the first whose end reaches t.
     const int beganCount = int(std::upper_bound(begins.cbegin(), begins.cend(), t) - begins.cbegin());
     return firstWhere(0, beganCount, [t](qint64 end) { return end >= t; });
@@ -215,6 +247,10 @@ int RecordingTimeIndex::firstContaining(qint64 t) const
 
 int RecordingTimeIndex::firstBeginningAfter(qint64 t) const
 {
+    if (!sorted) {
+        const auto it = std::find_if(begins.cbegin(), begins.cend(), [t](qint64 begin) { return begin > t; });
+        return it == begins.cend() ? -1 : int(it - begins.cbegin());
+    }
     const int index = int(std::upper_bound(begins.cbegin(), begins.cend(), t) - begins.cbegin());
     return index < begins.size() ? index : -1;
 }
@@ -223,6 +259,56 @@ int RecordingTimeIndex::firstEndingAfter(qint64 t) const
 {
     const int index = firstWhere(0, begins.size(), [t](qint64 end) { return end > t; });
     return index < 0 ? begins.size() : index;
+}
+
+int RecordingTimeIndex::lastOverlapping(qint64 from, qint64 to) const
+{
+    if (!sorted) {
+        for (int i = begins.size() - 1; i >= 0; --i) {
+            if (begins.at(i) <= to && ends.at(i) >= from)
+                return i;
+        }
+        return -1;
+    }
+    const int beganCount = int(std::upper_bound(begins.cbegin(), begins.cend(), to) - begins.cbegin());
+    return lastWhere(0, beganCount, [from](qint64 end) { return end >= from; });
+}
+
+int RecordingTimeIndex::earliestBeginningFrom(qint64 t, bool alarmOnly) const
+{
+    int found = -1;
+    if (!sorted) {
+        for (int i = 0; i < begins.size(); ++i) {
+            if (begins.at(i) >= t && (!alarmOnly || alarms.testBit(i))
+                && (found < 0 || begins.at(i) < begins.at(found)))
+                found = i;
+        }
+        return found;
+    }
+    if (!alarmOnly) {
+        const int index = int(std::lower_bound(begins.cbegin(), begins.cend(), t) - begins.cbegin());
+        return index < begins.size() ? index : -1;
+    }
+    makeAlarmPositions();
+    const int index = int(std::lower_bound(alarmBegins.cbegin(), alarmBegins.cend(), t) - alarmBegins.cbegin());
+    return index < alarmPositions.size() ? alarmPositions.at(index) : -1;
+}
+
+int RecordingTimeIndex::latestBeginningBefore(qint64 t, bool alarmOnly) const
+{
+    int found = -1;
+    if (!sorted) {
+        for (int i = 0; i < begins.size(); ++i) {
+            if (begins.at(i) < t && (!alarmOnly || alarms.testBit(i)) && (found < 0 || begins.at(i) > begins.at(found)))
+                found = i;
+        }
+        return found;
+    }
+    if (!alarmOnly)
+        return int(std::lower_bound(begins.cbegin(), begins.cend(), t) - begins.cbegin()) - 1;
+    makeAlarmPositions();
+    const int index = int(std::lower_bound(alarmBegins.cbegin(), alarmBegins.cend(), t) - alarmBegins.cbegin()) - 1;
+    return index >= 0 ? alarmPositions.at(index) : -1;
 }
 
 // For each column c of a strip `width` pixels wide at `degree`, the least whole number of seconds after the view's
@@ -266,6 +352,8 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRuns(qint64 viewBegin, int d
     QVector<RecordingPaintRun> runs;
     if (begins.isEmpty() || width <= 0 || !TimeAxisMapping::isValidDegree(degree))
         return runs;
+    if (!sorted)
+        return paintRunsInDeliveryOrder(viewBegin, degree, width);
     const qint64 viewEnd = viewBegin + TimeAxisMapping::spanSecs(degree) * 1000;
 
     // Painting stops at the first recording that begins at or after the view's end; before `low` every recording
@@ -300,11 +388,38 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRuns(qint64 viewBegin, int d
     return runs;
 }
 
-} // namespace ZCORVANEBASE
+// Recordings out of order, painted as they came: every visible one in turn over the columns from its clipped begin
+// to its clipped end, until the first that begins at or after the view's end.
+QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsInDeliveryOrder(qint64 viewBegin, int degree, int width) const
+{
+    const qint64 viewEnd = viewBegin + TimeAxisMapping::spanSecs(degree) * 1000;
+    const auto posX = [&](qint64 msecs) {
+        return int(qBound<qint64>(0, TimeAxisMapping::barPosX((msecs - viewBegin) / 1000, degree, width), width));
+    };
+    std::vector<signed char> kinds(size_t(width), 0); // 0 nothing, 1 a recording, 2 an alarm recording
+    for (int i = 0; i < begins.size(); ++i) {
+        if (begins.at(i) >= viewEnd)
+            break;
+        if (ends.at(i) <= viewBegin)
+            continue;
+        const int x2 = posX(std::min(ends.at(i), viewEnd));
+        for (int x = posX(std::max(begins.at(i), viewBegin)); x < x2; ++x)
+            kinds[size_t(x)] = alarms.testBit(i) ? 2 : 1;
+    }
+    QVector<RecordingPaintRun> runs;
+    for (int x = 0; x < width; ++x) {
+        if (kinds[size_t(x)] == 0)
+            continue;
+        const bool isAlarm = kinds[size_t(x)] == 2;
+        if (!runs.isEmpty() && runs.last().x2 == x && runs.last().isAlarm == isAlarm)
+            runs.last().x2 = x + 1;
+        else
+            runs.append({ x, x + 1, isAlarm });
+    }
+    return runs;
+}
 
 // ---- Short recordings kept visible ----------------------------------------------------------------------------
-
-namespace ZCORVANEBASE {
 
 QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsWidened(
     qint64 viewBegin, int degree, int width, int minimumWidth) const
@@ -312,6 +427,21 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsWidened(
     QVector<RecordingPaintRun> runs;
     if (begins.isEmpty() || width <= 0 || minimumWidth <= 0 || !TimeAxisMapping::isValidDegree(degree))
         return runs;
+    if (!sorted) {
+        // The order does not matter here: the same recordings sorted by begin paint the same.
+        if (!sortedCopy) {
+            QVector<int> order(begins.size());
+            std::iota(order.begin(), order.end(), 0);
+            std::stable_sort(order.begin(), order.end(), [this](int a, int b) { return begins.at(a) < begins.at(b); });
+            QVector<RecordingTimeInfo> byBegin;
+            byBegin.reserve(order.size());
+            for (int i : qAsConst(order))
+                byBegin.append(delivered.at(i));
+            sortedCopy.reset(new RecordingTimeIndex);
+            sortedCopy->build(byBegin);
+        }
+        return sortedCopy->paintRunsWidened(viewBegin, degree, width, minimumWidth);
+    }
     const qint64 viewEnd = viewBegin + TimeAxisMapping::spanSecs(degree) * 1000;
     const int high = int(std::lower_bound(begins.cbegin(), begins.cend(), viewEnd) - begins.cbegin());
     const int low = firstWhere(0, high, [viewBegin](qint64 end) { return end > viewBegin; });
@@ -351,16 +481,7 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsWidened(
     };
     // Alarm recordings are walked on their own (a tenth of them, typically), so the walk over all of them does
     // no more per recording than keep the latest end and look at the narrow ones.
-    if (!alarmPositionsMade) {
-        for (int i = 0; i < alarms.size(); ++i) {
-            if (alarms.testBit(i)) {
-                alarmPositions.append(i);
-                alarmBegins.append(begins.at(i));
-                alarmEnds.append(ends.at(i));
-            }
-        }
-        alarmPositionsMade = true;
-    }
+    makeAlarmPositions();
     const int firstInView = int(std::lower_bound(begins.cbegin(), begins.cend(), viewBegin) - begins.cbegin());
     const qint64* beginMSecs = begins.constData();
     const qint64* endMSecs = ends.constData();

@@ -1,11 +1,9 @@
 #include "timeaxis/timeaxisaccessible_p.h"
 
-#include "frame/zcheckbox.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 #include "timeaxis/progresscursorwt_p.h"
 #include "timeaxis/recordinglabelwt_p.h"
-#include "timeaxis/recordingstimeaxisbox.h"
-#include "timeaxis/timeaxiswt.h"
+#include "timeaxis/timeaxiswt_p.h"
 
 #include <QAccessible>
 #include <QAccessibleValueInterface>
@@ -63,6 +61,7 @@ public:
     QString text(QAccessible::Text t) const override
     {
         const TimeAxisWt* ruler = this->ruler();
+        const TimeAxisWt::Private* state = TimeAxisWt::Private::get(ruler);
         switch (t) {
         case QAccessible::Name:
             return fromWidgetOr(ruler, t, QCoreApplication::translate("ZCORVANEBASE::TimeAxisWt", "Time ruler"));
@@ -77,8 +76,8 @@ public:
                         "windows from there."));
         case QAccessible::Value: {
             // The midnight that ends the day reads "24:00", as on the form, not "00:00".
-            const QDateTime& begin = ruler->beginDatetime;
-            const QDateTime end = begin.addSecs(TimeAxisMapping::spanSecs(ruler->degree));
+            const QDateTime& begin = state->beginDatetime;
+            const QDateTime end = begin.addSecs(TimeAxisMapping::spanSecs(state->degree));
             const bool dayEnd = end.date() > begin.date() && end.time() == QTime(0, 0);
             return QCoreApplication::translate("ZCORVANEBASE::TimeAxisWt", "%1 to %2")
                 .arg(begin.toString(QStringLiteral("hh:mm")),
@@ -89,25 +88,32 @@ public:
         }
     }
 
-    QVariant currentValue() const override { return ruler()->minBeginDatetime.secsTo(ruler()->beginDatetime); }
+    QVariant currentValue() const override
+    {
+        return rulerState()->minBeginDatetime.secsTo(rulerState()->beginDatetime);
+    }
     QVariant maximumValue() const override
     {
-        return TimeAxisMapping::daySecs - TimeAxisMapping::spanSecs(ruler()->degree);
+        return TimeAxisMapping::daySecs - TimeAxisMapping::spanSecs(rulerState()->degree);
     }
     QVariant minimumValue() const override { return 0; }
-    QVariant minimumStepSize() const override { return TimeAxisMapping::labelStepMinutes(ruler()->degree) * 60 / 4; }
+    QVariant minimumStepSize() const override
+    {
+        return TimeAxisMapping::labelStepMinutes(rulerState()->degree) * 60 / 4;
+    }
     void setCurrentValue(const QVariant& value) override
     {
         bool ok = false;
         const qint64 secs = value.toLongLong(&ok);
-        TimeAxisWt* ruler = this->ruler();
-        const QDateTime begin = ok ? ruler->clampedPanBegin(ruler->minBeginDatetime.addSecs(secs)) : QDateTime();
-        if (begin.isValid() && begin != ruler->beginDatetime)
-            ruler->applyPanBegin(begin);
+        TimeAxisWt::Private* state = rulerState();
+        const QDateTime begin = ok ? state->clampedPanBegin(state->minBeginDatetime.addSecs(secs)) : QDateTime();
+        if (begin.isValid() && begin != state->beginDatetime)
+            state->applyPanBegin(begin);
     }
 
 private:
     TimeAxisWt* ruler() const { return static_cast<TimeAxisWt*>(widget()); }
+    TimeAxisWt::Private* rulerState() const { return TimeAxisWt::Private::get(ruler()); }
 };
 
 // A channel bar: a slider whose value is the play position, named with its row's title.
@@ -131,16 +137,10 @@ public:
         const ChannelRecordingTimeAxisWt* bar = this->bar();
         switch (t) {
         case QAccessible::Name: {
-            QString title;
-            if (auto* box = qobject_cast<RecordingsTimeAxisBox*>(bar->parentWidget())) {
-                for (const auto& row : qAsConst(box->rows)) {
-                    if (row.second == bar)
-                        title = row.first->text();
-                }
-            }
-            if (title.isEmpty())
-                title = QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "Recordings");
-            return fromWidgetOr(bar, t, title);
+            const QString& title = bar->title();
+            return fromWidgetOr(bar, t,
+                title.isEmpty() ? QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "Recordings")
+                                : title);
         }
         case QAccessible::Description:
             return fromWidgetOr(bar, t,
@@ -156,7 +156,7 @@ public:
 
     QVariant currentValue() const override
     {
-        const QDateTime& position = bar()->playbackDatetime;
+        const QDateTime& position = bar()->track().playbackDatetime();
         return position.isValid() ? QVariant(position.time().msecsSinceStartOfDay() / 1000) : QVariant();
     }
     QVariant maximumValue() const override { return int(TimeAxisMapping::daySecs - 1); }
@@ -169,31 +169,27 @@ public:
         ChannelRecordingTimeAxisWt* bar = this->bar();
         if (!ok || secs < 0 || secs >= TimeAxisMapping::daySecs)
             return;
-        const QDate day = bar->playbackDatetime.isValid() ? bar->playbackDatetime.date() : bar->beginDatetime.date();
+        const QDateTime& position = bar->track().playbackDatetime();
+        const QDate day = position.isValid() ? position.date() : bar->viewBegin().date();
         bar->appointPlaybackTime(QDateTime(day, QTime(0, 0).addSecs(secs)));
     }
 
 private:
     ChannelRecordingTimeAxisWt* bar() const { return static_cast<ChannelRecordingTimeAxisWt*>(widget()); }
 
-    // The play position and what is painted there: the last recording (in the order they came) that holds it.
+    // The play position and what is recorded there.
     QString valueText() const
     {
-        const ChannelRecordingTimeAxisWt* bar = this->bar();
-        const QDateTime& position = bar->playbackDatetime;
+        const RecordingTrack& track = bar()->track();
+        const QDateTime& position = track.playbackDatetime();
         if (!position.isValid())
             return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "Not playing");
-        const qint64 t = position.toMSecsSinceEpoch();
-        int under = bar->m_index.firstContaining(t);
-        for (int i = under + 1; under >= 0 && i < bar->m_index.size() && bar->m_index.beginAt(i) <= t; ++i) {
-            if (bar->m_index.endAt(i) >= t)
-                under = i;
-        }
+        const RecordingTrack::RecordingKind kind = track.recordedAt(position).kind;
         const QString time = position.toString(QStringLiteral("hh:mm:ss"));
-        if (under < 0)
+        if (kind == RecordingTrack::NoRecording)
             return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "%1, no recording")
                 .arg(time);
-        if (bar->recordings.at(under).isAlarm)
+        if (kind == RecordingTrack::AlarmRecording)
             return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "%1, alarm recording")
                 .arg(time);
         return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "%1, recording").arg(time);

@@ -2,12 +2,10 @@
 
 #include "frame/zcheckbox.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
-#include "timeaxis/recordinglabelwt_p.h"
-#include "timeaxis/recordingstimeaxisbox.h"
+#include "timeaxis/recordingstimeaxisbox_p.h"
 #include "timeaxis/timeaxisaccessible_p.h"
-#include "timeaxis/timeaxiswt.h"
-
-#include "ui_timeaxiswt.h"
+#include "timeaxis/timeaxisstyle_p.h"
+#include "timeaxis/timeaxiswt_p.h"
 
 #include <QKeyEvent>
 #include <QPainter>
@@ -19,7 +17,6 @@ namespace ZCORVANEBASE {
 
 namespace {
 
-const QColor focusColour(QStringLiteral("#4da3ff"));
 constexpr qint64 previousGraceSecs = 3; // "previous" this soon after a begin goes to the one before
 
 // The modifiers that matter: the keypad's is the same key.
@@ -66,7 +63,7 @@ TimeAxisKeyboardNavigator::~TimeAxisKeyboardNavigator()
 {
     ruler->removeEventFilter(this);
     ruler->setFocusPolicy(previousFocusPolicy);
-    ruler->ui->timeAxis->update();
+    TimeAxisWt::Private::get(ruler)->strip()->update();
 }
 
 void TimeAxisKeyboardNavigator::paintFocusFrame(QPainter& painter, const QRect& rect) const
@@ -74,7 +71,7 @@ void TimeAxisKeyboardNavigator::paintFocusFrame(QPainter& painter, const QRect& 
     if (!ruler->hasFocus())
         return;
     painter.save();
-    painter.setPen(QPen(focusColour, 1));
+    painter.setPen(QPen(TimeAxisStyle::keyboardFocus(), 1));
     painter.setBrush(Qt::NoBrush);
     painter.drawRect(rect.adjusted(0, 0, -1, -1));
     painter.restore();
@@ -101,7 +98,7 @@ bool TimeAxisKeyboardNavigator::eventFilter(QObject* watched, QEvent* event)
         return false;
     case QEvent::FocusIn:
     case QEvent::FocusOut:
-        ruler->ui->timeAxis->update();
+        TimeAxisWt::Private::get(ruler)->strip()->update();
         return false;
     default:
         return false;
@@ -110,16 +107,17 @@ bool TimeAxisKeyboardNavigator::eventFilter(QObject* watched, QEvent* event)
 
 void TimeAxisKeyboardNavigator::handleKey(const QKeyEvent* event)
 {
-    const qint64 stepSecs = qint64(TimeAxisMapping::labelStepMinutes(ruler->degree)) * 60;
-    const qint64 spanSecs = TimeAxisMapping::spanSecs(ruler->degree);
-    const QDateTime& begin = ruler->beginDatetime;
+    TimeAxisWt::Private* state = TimeAxisWt::Private::get(ruler);
+    const qint64 stepSecs = qint64(TimeAxisMapping::labelStepMinutes(state->degree)) * 60;
+    const qint64 spanSecs = TimeAxisMapping::spanSecs(state->degree);
+    const QDateTime& begin = state->beginDatetime;
     switch (event->key()) {
     case Qt::Key_Plus:
     case Qt::Key_Equal:
-        ruler->slotZoomInTimeAxis(begin.addSecs(spanSecs / 2));
+        state->zoomIn(begin.addSecs(spanSecs / 2));
         break;
     case Qt::Key_Minus:
-        ruler->slotZoomOutTimeAxis(begin.addSecs(spanSecs / 2));
+        state->zoomOut(begin.addSecs(spanSecs / 2));
         break;
     case Qt::Key_Left:
         panTo(begin.addSecs(-stepSecs / 4));
@@ -134,10 +132,10 @@ void TimeAxisKeyboardNavigator::handleKey(const QKeyEvent* event)
         panTo(begin.addSecs(stepSecs));
         break;
     case Qt::Key_Home:
-        panTo(ruler->minBeginDatetime);
+        panTo(state->minBeginDatetime);
         break;
     case Qt::Key_End:
-        panTo(ruler->maxEndDatetime.addSecs(-spanSecs));
+        panTo(state->maxEndDatetime.addSecs(-spanSecs));
         break;
     default:
         break;
@@ -146,21 +144,23 @@ void TimeAxisKeyboardNavigator::handleKey(const QKeyEvent* event)
 
 void TimeAxisKeyboardNavigator::bringIntoView(TimeAxisWt* ruler, const QDateTime& moment)
 {
-    const qint64 spanSecs = TimeAxisMapping::spanSecs(ruler->degree);
-    const QDateTime& begin = ruler->beginDatetime;
+    TimeAxisWt::Private* state = TimeAxisWt::Private::get(ruler);
+    const qint64 spanSecs = TimeAxisMapping::spanSecs(state->degree);
+    const QDateTime& begin = state->beginDatetime;
     if (!moment.isValid() || (begin <= moment && moment <= begin.addSecs(spanSecs)))
         return;
-    const QDateTime clamped = ruler->clampedPanBegin(moment.addSecs(-spanSecs / 2));
+    const QDateTime clamped = state->clampedPanBegin(moment.addSecs(-spanSecs / 2));
     if (clamped.isValid() && clamped != begin)
-        ruler->applyPanBegin(clamped);
+        state->applyPanBegin(clamped);
 }
 
 void TimeAxisKeyboardNavigator::panTo(const QDateTime& begin)
 {
-    const QDateTime clamped = ruler->clampedPanBegin(begin);
-    if (!clamped.isValid() || clamped == ruler->beginDatetime)
+    TimeAxisWt::Private* state = TimeAxisWt::Private::get(ruler);
+    const QDateTime clamped = state->clampedPanBegin(begin);
+    if (!clamped.isValid() || clamped == state->beginDatetime)
         return;
-    ruler->applyPanBegin(clamped);
+    state->applyPanBegin(clamped);
 }
 
 // ---- The box ----
@@ -184,7 +184,7 @@ void RowFocusFrame::setRowRect(const QRect& rowRect)
 void RowFocusFrame::paintEvent(QPaintEvent*)
 {
     QPainter painter(this);
-    painter.fillRect(rect(), focusColour);
+    painter.fillRect(rect(), TimeAxisStyle::keyboardFocus());
 }
 
 RecordingsBoxKeyboardNavigator::RecordingsBoxKeyboardNavigator(RecordingsTimeAxisBox* box)
@@ -197,7 +197,7 @@ RecordingsBoxKeyboardNavigator::RecordingsBoxKeyboardNavigator(RecordingsTimeAxi
     setObjectName(QStringLiteral("keyboardNavigator"));
     box->setFocusPolicy(Qt::StrongFocus);
     box->installEventFilter(this);
-    for (const auto& row : qAsConst(box->rows)) {
+    for (const auto& row : qAsConst(rows())) {
         for (QWidget* child : { static_cast<QWidget*>(row.first), static_cast<QWidget*>(row.second) }) {
             previousChildPolicies.insert(child, child->focusPolicy());
             child->setFocusPolicy(Qt::NoFocus);
@@ -220,7 +220,7 @@ RecordingsBoxKeyboardNavigator::~RecordingsBoxKeyboardNavigator()
 
 int RecordingsBoxKeyboardNavigator::rowOf(QObject* child) const
 {
-    for (auto it = box->rows.constBegin(); it != box->rows.constEnd(); ++it) {
+    for (auto it = rows().constBegin(); it != rows().constEnd(); ++it) {
         if (it->first == child || it->second == child)
             return it.key();
     }
@@ -245,8 +245,8 @@ bool RecordingsBoxKeyboardNavigator::eventFilter(QObject* watched, QEvent* event
             return false;
         case QEvent::FocusIn:
             placeFrame();
-            if (box->rows.contains(m_focusRow))
-                TimeAxisAccessible::notifyFocus(box->rows.value(m_focusRow).second);
+            if (rows().contains(m_focusRow))
+                TimeAxisAccessible::notifyFocus(rows().value(m_focusRow).second);
             return false;
         case QEvent::FocusOut:
             placeFrame();
@@ -294,7 +294,7 @@ bool RecordingsBoxKeyboardNavigator::isHandledKey(const QKeyEvent* event) const
 
 bool RecordingsBoxKeyboardNavigator::handleKey(const QKeyEvent* event)
 {
-    if (!isHandledKey(event) || box->rows.isEmpty())
+    if (!isHandledKey(event) || rows().isEmpty())
         return false;
     const bool forward = event->key() == Qt::Key_Right || event->key() == Qt::Key_N;
     switch (event->key()) {
@@ -305,8 +305,8 @@ bool RecordingsBoxKeyboardNavigator::handleKey(const QKeyEvent* event)
         setFocusRow(m_focusRow + 1);
         break;
     case Qt::Key_Space:
-        if (box->rows.contains(m_focusRow))
-            box->rows.value(m_focusRow).first->click();
+        if (rows().contains(m_focusRow))
+            rows().value(m_focusRow).first->click();
         break;
     case Qt::Key_N:
     case Qt::Key_P:
@@ -321,14 +321,14 @@ bool RecordingsBoxKeyboardNavigator::handleKey(const QKeyEvent* event)
 
 void RecordingsBoxKeyboardNavigator::setFocusRow(int row)
 {
-    row = qBound(box->rows.firstKey(), row, box->rows.lastKey());
+    row = qBound(rows().firstKey(), row, rows().lastKey());
     if (row == m_focusRow)
         return;
     m_focusRow = row;
     placeFrame();
     if (!box->hasFocus())
         return;
-    TimeAxisAccessible::notifyFocus(box->rows.value(m_focusRow).second);
+    TimeAxisAccessible::notifyFocus(rows().value(m_focusRow).second);
     // In a scroll area (as hosts place a box of many rows) the focus row is scrolled into view.
     for (QWidget* ancestor = box->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
         if (auto* area = qobject_cast<QScrollArea*>(ancestor)) {
@@ -340,8 +340,8 @@ void RecordingsBoxKeyboardNavigator::setFocusRow(int row)
 
 void RecordingsBoxKeyboardNavigator::placeFrame()
 {
-    const auto it = box->rows.constFind(m_focusRow);
-    if (it == box->rows.constEnd() || !box->hasFocus()) {
+    const auto it = rows().constFind(m_focusRow);
+    if (it == rows().constEnd() || !box->hasFocus()) {
         frame->hide();
         return;
     }
@@ -349,48 +349,56 @@ void RecordingsBoxKeyboardNavigator::placeFrame()
     frame->show();
 }
 
+const QMap<int, RecordingsTimeAxisBox::Private::Row>& RecordingsBoxKeyboardNavigator::rows() const
+{
+    return RecordingsTimeAxisBox::Private::get(box)->rows;
+}
+
 void RecordingsBoxKeyboardNavigator::seek(Target target, bool forward)
 {
-    ChannelRecordingTimeAxisWt* bar = box->barAt(m_focusRow);
+    ChannelRecordingTimeAxisWt* bar = RecordingsTimeAxisBox::Private::get(box)->barAt(m_focusRow);
     if (!bar)
         return;
-    QVector<QDateTime> moments; // ascending
+    const RecordingTrack& track = bar->track();
+    const QDateTime position = track.playbackDatetime();
+    const QDateTime viewBegin = bar->viewBegin();
+    const QDateTime viewEnd = viewBegin.addSecs(TimeAxisMapping::spanSecs(bar->viewDegree()));
+    // "Next" is the first one after the play position, "previous" the last more than 3 s before it; a row that does
+    // not play counts from the edges of the visible span.
+    const QDateTime from = position.isValid() ? position.addMSecs(1) : viewBegin;
+    const QDateTime before = position.isValid() ? position.addSecs(-previousGraceSecs) : viewEnd;
+    QDateTime sought;
     if (target == Target::LabelMark) {
-        for (RecordingLabelWt* label : qAsConst(bar->recordingLabels)) {
-            if (label->getRecordingLabelInfo().datetime.isValid())
-                moments << label->getRecordingLabelInfo().datetime;
+        QVector<QDateTime> moments; // ascending
+        for (const LocalRecordingLabelInfo& mark : track.labelMarks()) {
+            if (mark.datetime.isValid())
+                moments << mark.datetime;
         }
         std::sort(moments.begin(), moments.end());
-    } else {
-        for (const RecordingTimeInfo& recording : qAsConst(bar->recordings)) {
-            if (target == Target::Recording || recording.isAlarm)
-                moments << recording.beginDatetime;
-        }
-    }
-
-    const QDateTime position = bar->playbackDatetime;
-    const QDateTime viewBegin = bar->beginDatetime;
-    const QDateTime viewEnd = viewBegin.addSecs(TimeAxisMapping::spanSecs(bar->degree));
-    QDateTime sought;
-    if (forward) {
-        for (const QDateTime& moment : qAsConst(moments)) {
-            const bool after = position.isValid() ? moment > position : moment >= viewBegin;
-            if (after && bar->appointPlaybackTime(moment)) {
-                sought = moment;
-                break;
+        // A mark outside every recording cannot be played: the one after it is tried.
+        if (forward) {
+            const auto first = std::lower_bound(moments.cbegin(), moments.cend(), from);
+            const auto it = std::find_if(
+                first, moments.cend(), [bar](const QDateTime& m) { return bar->appointPlaybackTime(m); });
+            sought = it == moments.cend() ? QDateTime() : *it;
+        } else {
+            auto it = std::lower_bound(moments.cbegin(), moments.cend(), before);
+            while (it != moments.cbegin() && !sought.isValid()) {
+                --it;
+                if (bar->appointPlaybackTime(*it))
+                    sought = *it;
             }
         }
     } else {
-        const QDateTime limit = position.isValid() ? position.addSecs(-previousGraceSecs) : viewEnd;
-        for (auto it = moments.crbegin(); it != moments.crend(); ++it) {
-            if (*it < limit && bar->appointPlaybackTime(*it)) {
-                sought = *it;
-                break;
-            }
-        }
+        const bool alarmOnly = target == Target::AlarmRecording;
+        const QDateTime begin
+            = forward ? track.earliestBeginFrom(from, alarmOnly) : track.latestBeginBefore(before, alarmOnly);
+        if (begin.isValid() && bar->appointPlaybackTime(begin))
+            sought = begin;
     }
-    if (sought.isValid() && box->timeAxisWt)
-        TimeAxisKeyboardNavigator::bringIntoView(box->timeAxisWt, sought);
+    const QPointer<TimeAxisWt>& ruler = RecordingsTimeAxisBox::Private::get(box)->timeAxisWt;
+    if (sought.isValid() && ruler)
+        TimeAxisKeyboardNavigator::bringIntoView(ruler, sought);
 }
 
 } // namespace ZCORVANEBASE

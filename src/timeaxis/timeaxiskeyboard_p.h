@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/zcorvanebase_global.h"
+#include "timeaxis/recordingstimeaxisbox_p.h"
 
 #include <QDateTime>
 #include <QHash>
@@ -111,6 +112,7 @@ private:
     void placeFrame();
     int rowOf(QObject* child) const;
     void seek(Target target, bool forward);
+    const QMap<int, RecordingsTimeAxisBox::Private::Row>& rows() const;
 
     RecordingsTimeAxisBox* box;
     RowFocusFrame* frame;

@@ -1,7 +1,9 @@
-#include "timeaxis/timeaxiswt.h"
+#include "timeaxis/timeaxiswt_p.h"
 
+#include "timeaxis/recordingstimeaxisbox.h"
 #include "timeaxis/timeaxisaccessible_p.h"
 #include "timeaxis/timeaxiskeyboard_p.h"
+#include "timeaxis/timeaxisstyle_p.h"
 #include "ui_timeaxiswt.h"
 
 #include <QMouseEvent>
@@ -12,10 +14,12 @@ namespace ZCORVANEBASE {
 
 namespace {
 constexpr int dragThreshold = 5; // pixels the pointer must travel before a press becomes a pan
+constexpr int majorTickHeight = 9;
+constexpr int minorTickHeight = 4;
 }
 
-TimeAxisWt::TimeAxisWt(QWidget* parent)
-    : ZWidget(parent)
+TimeAxisWt::Private::Private(TimeAxisWt* q)
+    : q(q)
     , ui(new Ui::TimeAxisWt)
     , degree(Degree24Hours)
     , beginDatetime(QDate::currentDate(), QTime(0, 0))
@@ -27,24 +31,35 @@ TimeAxisWt::TimeAxisWt(QWidget* parent)
     , isDragging(false)
     , isPressed(false)
     , pressPos(0, 0)
-    , m_keyboardNavigator(nullptr)
+    , keyboardNavigator(nullptr)
 {
-    ui->setupUi(this);
+}
+
+TimeAxisWt::Private::~Private()
+{
+    delete ui;
+}
+
+TimeAxisWt::TimeAxisWt(QWidget* parent)
+    : ZWidget(parent)
+    , d(new Private(this))
+{
+    d->ui->setupUi(this);
     init();
 }
 
 TimeAxisWt::~TimeAxisWt()
 {
-    delete m_keyboardNavigator; // it watches the form's strip: it goes first
-    delete ui;
+    delete d->keyboardNavigator; // it watches the form's strip: it goes first
 }
 
 void TimeAxisWt::init()
 {
     setProperty("WidgetBK", 1);
-    timeLabels << ui->timeLabel1 << ui->timeLabel2 << ui->timeLabel3 << ui->timeLabel4 << ui->timeLabel5
-               << ui->timeLabel6 << ui->timeLabel7 << ui->timeLabel8 << ui->timeLabel9 << ui->timeLabel10
-               << ui->timeLabel11 << ui->timeLabel12 << ui->timeLabel13;
+    Ui::TimeAxisWt* ui = d->ui;
+    d->timeLabels << ui->timeLabel1 << ui->timeLabel2 << ui->timeLabel3 << ui->timeLabel4 << ui->timeLabel5
+                  << ui->timeLabel6 << ui->timeLabel7 << ui->timeLabel8 << ui->timeLabel9 << ui->timeLabel10
+                  << ui->timeLabel11 << ui->timeLabel12 << ui->timeLabel13;
     ui->timeAxis->setMouseTracking(true);
     ui->timeAxis->installEventFilter(this);
 }
@@ -53,144 +68,152 @@ void TimeAxisWt::updateTimeAxisDegreeAtFixedDatetime(TimeAxisDegree degree, cons
 {
     if (!TimeAxisMapping::isValidDegree(degree) || !fixedDatetime.isValid())
         return;
-    this->degree = degree;
-    this->fixedDatetime = fixedDatetime;
-    beginDatetime = TimeAxisMapping::zoomBegin(degree, fixedDatetime, minBeginDatetime);
-    updateTimeLabels();
-    emit signalBeginTimeAndDegreeChanged(degree, beginDatetime);
+    d->degree = degree;
+    d->fixedDatetime = fixedDatetime;
+    d->beginDatetime = TimeAxisMapping::zoomBegin(degree, fixedDatetime, d->minBeginDatetime);
+    d->updateTimeLabels();
+    emit signalBeginTimeAndDegreeChanged(degree, d->beginDatetime);
 }
 
 void TimeAxisWt::setMinBeginDatetime(const QDateTime& datetime)
 {
     if (!datetime.isValid())
         return;
-    minBeginDatetime = datetime;
-    maxEndDatetime = datetime.addSecs(TimeAxisMapping::daySecs);
-    beginDatetime = datetime;
-    fixedDatetime = datetime;
+    d->minBeginDatetime = datetime;
+    d->maxEndDatetime = datetime.addSecs(TimeAxisMapping::daySecs);
+    d->beginDatetime = datetime;
+    d->fixedDatetime = datetime;
     updateTimeAxisDegreeAtFixedDatetime(Degree24Hours, datetime);
 }
 
 const QDateTime& TimeAxisWt::getBeginDatetime() const
 {
-    return beginDatetime;
+    return d->beginDatetime;
 }
 
 const QDateTime& TimeAxisWt::getFixedDatetime() const
 {
-    return fixedDatetime;
+    return d->fixedDatetime;
 }
 
 void TimeAxisWt::slotZoomInTimeAxis(const QDateTime& fixedDatetime)
 {
-    if (degree == Degree1Hour)
+    if (d->degree == Degree1Hour)
         return;
     updateTimeAxisDegreeAtFixedDatetime(
-        static_cast<TimeAxisDegree>(TimeAxisMapping::zoomInDegree(degree)), fixedDatetime);
+        static_cast<TimeAxisDegree>(TimeAxisMapping::zoomInDegree(d->degree)), fixedDatetime);
 }
 
 void TimeAxisWt::slotZoomOutTimeAxis(const QDateTime& fixedDatetime)
 {
-    if (degree == Degree24Hours)
+    if (d->degree == Degree24Hours)
         return;
     updateTimeAxisDegreeAtFixedDatetime(
-        static_cast<TimeAxisDegree>(TimeAxisMapping::zoomOutDegree(degree)), fixedDatetime);
+        static_cast<TimeAxisDegree>(TimeAxisMapping::zoomOutDegree(d->degree)), fixedDatetime);
 }
 
 QDateTime TimeAxisWt::getDatetimeAtPos(const QPoint& pos)
 {
-    return TimeAxisMapping::rulerDatetimeAtPosX(beginDatetime, degree, pos.x(), minTimePosX, maxTimePosX);
+    return TimeAxisMapping::rulerDatetimeAtPosX(d->beginDatetime, d->degree, pos.x(), d->minTimePosX, d->maxTimePosX);
 }
 
-void TimeAxisWt::updateTimeLabels()
+QWidget* TimeAxisWt::Private::strip() const
+{
+    return ui->timeAxis;
+}
+
+void TimeAxisWt::Private::updateTimeLabels()
 {
     const qint64 stepSecs = qint64(TimeAxisMapping::labelStepMinutes(degree)) * 60;
     for (int i = 0; i < timeLabels.size(); ++i)
         timeLabels.at(i)->setText(beginDatetime.addSecs(i * stepSecs).toString(QStringLiteral("hh:mm")));
-    TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock);
+    TimeAxisAccessible::notifyValueChanged(q, accessibleValueClock);
 }
 
-void TimeAxisWt::paintTicks()
+void TimeAxisWt::Private::paintTicks()
 {
     QWidget* strip = ui->timeAxis;
     QPainter painter(strip);
-    painter.setPen(QPen(QColor(QStringLiteral("#323e58")), 1));
+    painter.setPen(QPen(TimeAxisStyle::ticks(), 1));
     const int bottom = strip->height() - 1;
     const int spacing = ui->timeLabel2->geometry().center().x() - ui->timeLabel1->geometry().center().x();
     for (int i = 0; i < timeLabels.size(); ++i) {
         const QRect rect = timeLabels.at(i)->geometry();
         const int x = rect.center().x();
-        painter.drawLine(x, bottom - 9, x, bottom);
+        painter.drawLine(x, bottom - majorTickHeight, x, bottom);
         if (i == 0)
             continue;
+        // Three minor ticks between two labels: in the middle of the gap and a quarter of the spacing either side.
         const QRect previous = timeLabels.at(i - 1)->geometry();
         const int mid = static_cast<int>((previous.right() + rect.left()) * 0.5);
         const int minorXs[] = { mid, static_cast<int>(mid - spacing * 0.25), static_cast<int>(mid + spacing * 0.25) };
         for (int minorX : minorXs)
-            painter.drawLine(minorX, bottom - 4, minorX, bottom);
+            painter.drawLine(minorX, bottom - minorTickHeight, minorX, bottom);
     }
     painter.drawLine(0, bottom, strip->width(), bottom);
-    if (m_keyboardNavigator)
-        m_keyboardNavigator->paintFocusFrame(painter, strip->rect());
+    if (keyboardNavigator)
+        keyboardNavigator->paintFocusFrame(painter, strip->rect());
 }
 
-void TimeAxisWt::updateTimePosX()
+void TimeAxisWt::Private::updateTimePosX()
 {
     QWidget* strip = ui->timeAxis;
     const QRect first = ui->timeLabel1->geometry();
     minTimePosX = static_cast<int>((first.left() + first.right()) * 0.5);
-    emit signalMinTimePosX(strip->mapToParent(QPoint(minTimePosX, height())).x());
+    emit q->signalMinTimePosX(strip->mapToParent(QPoint(minTimePosX, q->height())).x());
     const QRect last = ui->timeLabel13->geometry();
     maxTimePosX = static_cast<int>((last.left() + last.right()) * 0.5);
-    emit signalMaxTimePosX(strip->mapToParent(QPoint(maxTimePosX, height())).x());
+    emit q->signalMaxTimePosX(strip->mapToParent(QPoint(maxTimePosX, q->height())).x());
 }
 
 bool TimeAxisWt::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched != ui->timeAxis)
+    if (watched != d->ui->timeAxis)
         return ZWidget::eventFilter(watched, event);
 
     switch (event->type()) {
     case QEvent::Paint:
-        paintTicks();
+        d->paintTicks();
         return true;
     case QEvent::Resize:
-        updateTimePosX();
+        d->updateTimePosX();
         break;
     case QEvent::MouseButtonPress: {
         auto* mouseEvent = static_cast<QMouseEvent*>(event);
         const int x = mouseEvent->pos().x();
-        if (mouseEvent->button() == Qt::LeftButton && minTimePosX <= x && x <= maxTimePosX) {
-            isPressed = true;
-            pressPos = mouseEvent->pos();
+        if (mouseEvent->button() == Qt::LeftButton && d->minTimePosX <= x && x <= d->maxTimePosX) {
+            d->isPressed = true;
+            d->pressPos = mouseEvent->pos();
         }
         break;
     }
     case QEvent::MouseMove: {
         auto* mouseEvent = static_cast<QMouseEvent*>(event);
         const QPoint pos = mouseEvent->pos();
-        if (isPressed && !isDragging && degree != Degree24Hours && qAbs(pos.x() - pressPos.x()) > dragThreshold) {
-            isDragging = true;
-            ui->timeAxis->setCursor(Qt::ClosedHandCursor);
+        if (d->isPressed && !d->isDragging && d->degree != Degree24Hours
+            && qAbs(pos.x() - d->pressPos.x()) > dragThreshold) {
+            d->isDragging = true;
+            d->ui->timeAxis->setCursor(Qt::ClosedHandCursor);
         }
-        if (isDragging && maxTimePosX > minTimePosX) {
-            const auto offset = static_cast<qint64>(static_cast<double>(pressPos.x() - pos.x())
-                / static_cast<double>(maxTimePosX - minTimePosX) * degree * 3600);
-            pressPos = pos;
-            applyPanBegin(clampedPanBegin(beginDatetime.addSecs(offset)));
+        if (d->isDragging && d->maxTimePosX > d->minTimePosX) {
+            // Dragging to the right moves the begin earlier: the content follows the pointer.
+            const auto offset = static_cast<qint64>(static_cast<double>(d->pressPos.x() - pos.x())
+                / static_cast<double>(d->maxTimePosX - d->minTimePosX) * d->degree * 3600);
+            d->pressPos = pos;
+            d->applyPanBegin(d->clampedPanBegin(d->beginDatetime.addSecs(offset)));
         }
         break;
     }
     case QEvent::MouseButtonRelease: {
         auto* mouseEvent = static_cast<QMouseEvent*>(event);
-        if (isPressed && !isDragging) {
+        if (d->isPressed && !d->isDragging) {
             const QDateTime datetime = getDatetimeAtPos(mouseEvent->pos());
             if (datetime.isValid())
                 emit signalBatchAppointPlaybackTime(datetime);
         }
-        ui->timeAxis->setCursor(Qt::ArrowCursor);
-        isPressed = false;
-        isDragging = false;
+        d->ui->timeAxis->setCursor(Qt::ArrowCursor);
+        d->isPressed = false;
+        d->isDragging = false;
         break;
     }
     case QEvent::Wheel: {
@@ -212,26 +235,24 @@ bool TimeAxisWt::eventFilter(QObject* watched, QEvent* event)
     return ZWidget::eventFilter(watched, event);
 }
 
-// ---- Keyboard operation and language change ----
-
 void TimeAxisWt::setKeyboardNavigationEnabled(bool enabled)
 {
     if (enabled == isKeyboardNavigationEnabled())
         return;
     if (enabled) {
-        m_keyboardNavigator = new TimeAxisKeyboardNavigator(this);
+        d->keyboardNavigator = new TimeAxisKeyboardNavigator(this);
     } else {
-        delete m_keyboardNavigator;
-        m_keyboardNavigator = nullptr;
+        delete d->keyboardNavigator;
+        d->keyboardNavigator = nullptr;
     }
 }
 
 bool TimeAxisWt::isKeyboardNavigationEnabled() const
 {
-    return m_keyboardNavigator != nullptr;
+    return d->keyboardNavigator != nullptr;
 }
 
-QDateTime TimeAxisWt::clampedPanBegin(const QDateTime& newBegin) const
+QDateTime TimeAxisWt::Private::clampedPanBegin(const QDateTime& newBegin) const
 {
     if (!newBegin.isValid())
         return QDateTime();
@@ -242,25 +263,31 @@ QDateTime TimeAxisWt::clampedPanBegin(const QDateTime& newBegin) const
     return begin;
 }
 
-void TimeAxisWt::applyPanBegin(const QDateTime& newBegin)
+void TimeAxisWt::Private::applyPanBegin(const QDateTime& newBegin)
 {
     beginDatetime = newBegin;
     updateTimeLabels();
-    emit signalBeginTimeAndDegreeChanged(static_cast<TimeAxisDegree>(degree), beginDatetime);
+    emit q->signalBeginTimeAndDegreeChanged(static_cast<TimeAxisDegree>(degree), beginDatetime);
+}
+
+void TimeAxisWt::Private::connectZoomRequests(RecordingsTimeAxisBox* box)
+{
+    QObject::connect(box, &RecordingsTimeAxisBox::signalZoomInTimeAxis, q, &TimeAxisWt::slotZoomInTimeAxis);
+    QObject::connect(box, &RecordingsTimeAxisBox::signalZoomOutTimeAxis, q, &TimeAxisWt::slotZoomOutTimeAxis);
 }
 
 void TimeAxisWt::changeEvent(QEvent* event)
 {
     if (event->type() == QEvent::LanguageChange)
-        retranslate();
+        d->retranslate();
     ZWidget::changeEvent(event);
 }
 
 // The form's texts come back from the catalogue; the labels then show the span again (the form's own label texts are
 // those of the whole day).
-void TimeAxisWt::retranslate()
+void TimeAxisWt::Private::retranslate()
 {
-    ui->retranslateUi(this);
+    ui->retranslateUi(q);
     updateTimeLabels();
 }
 

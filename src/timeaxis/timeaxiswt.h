@@ -4,51 +4,43 @@
 #include "timeaxis/timeaxismodel.h"
 
 #include <QDateTime>
-#include <QElapsedTimer>
-#include <QList>
 #include <QPoint>
 
-class QLabel;
+#include <memory>
 
 namespace ZCORVANEBASE {
-class TimeAxisKeyboardNavigator;
-namespace Ui {
-class TimeAxisWt;
-}
 
 // The ruler above the channel bars of the playback view: 13 time labels spread evenly over the visible part of one
-// day, with tick marks under them. It owns the visible span (begin and degree) of the whole time axis and announces
-// every change with signalBeginTimeAndDegreeChanged. The wheel zooms about the moment under the pointer, a drag pans
-// (not while the whole day is shown), a click picks a moment for all checked channels (signalBatchAppointPlaybackTime).
-//
-// The stretch between the centres of the first and the last label maps to the visible span; the host aligns the bars
-// with it from signalMinTimePosX/signalMaxTimePosX. Until the strip has been laid out once, clicks, drags and wheel
-// turns do nothing. A moment or day that is not a valid date-time is ignored and leaves the ruler as it was; so is a
-// degree other than 1, 3, 6, 12 or 24.
-//
-// Keyboard operation is off by default; setKeyboardNavigationEnabled(true) lets the ruler take the focus and pan and
-// zoom from the keys (see TimeAxisKeyboardNavigator in timeaxiskeyboard_p.h: Left/Right a minor tick, Page Up/Page
-// Down a label step, Home/End the ends of the day, plus/minus zoom about the middle of the view; a key that cannot
-// move the span announces nothing). Screen readers see the ruler as a scroll bar over the day whose value text is the
-// visible span. The labels follow a language switch; the time texts they show are kept.
+// day, with ticks under them. It owns the visible span (begin and degree) of the whole time axis and announces every
+// change of it, which the box (RecordingsTimeAxisBox::setTimeAxisWt) hands on to its bars. The wheel zooms about the
+// moment under the pointer, a drag pans (not while the whole day shows), a click plays every checked row from the
+// moment picked. The host owns the ruler and places it above the box.
 class ZCORVANEBASE_EXPORT TimeAxisWt : public ZWidget
 {
     Q_OBJECT
 
 public:
+    class Private; // the ruler's state, which the library's own helpers share (internal)
+
     explicit TimeAxisWt(QWidget* parent = nullptr);
     ~TimeAxisWt() override;
 
+    // Zooms to degree (1, 3, 6, 12 or 24 hours) so that fixedDatetime keeps its fraction of the day on screen.
     void updateTimeAxisDegreeAtFixedDatetime(TimeAxisDegree degree, const QDateTime& fixedDatetime);
+    // Shows the day that starts at datetime (its 00:00), whole.
     void setMinBeginDatetime(const QDateTime& datetime);
     const QDateTime& getBeginDatetime() const;
+    // The moment the last zoom was made about; the box zooms about it on timeAxisZoomCtrl(ZoomMode).
     const QDateTime& getFixedDatetime() const;
 
-    // Keyboard operation (off by default: no focus, no key handling).
+    // Keyboard operation, off by default: the ruler then takes no focus and handles no key (see docs/timeaxis.md).
     void setKeyboardNavigationEnabled(bool enabled);
     bool isKeyboardNavigationEnabled() const;
 
 signals:
+    // The x of the first and the last label's centre in the ruler's coordinates, on every resize: the ends of the
+    // stretch that stands for the visible span, which the bars must span (the host sizes the box's check-box column
+    // and right margin from them).
     void signalMinTimePosX(int posX);
     void signalMaxTimePosX(int posX);
     void signalBeginTimeAndDegreeChanged(TimeAxisDegree degree, const QDateTime& datetime);
@@ -65,33 +57,8 @@ private slots:
 private:
     void init();
     QDateTime getDatetimeAtPos(const QPoint& pos);
-    void updateTimeLabels();
-    void paintTicks();
-    void updateTimePosX();
 
-    Ui::TimeAxisWt* ui;
-    QList<QLabel*> timeLabels;
-    int degree;
-    QDateTime beginDatetime;
-    QDateTime minBeginDatetime;
-    QDateTime maxEndDatetime;
-    QDateTime fixedDatetime;
-    int minTimePosX;
-    int maxTimePosX;
-    bool isDragging;
-    bool isPressed;
-    QPoint pressPos;
-
-    // Keyboard operation, screen readers and language change.
-    friend class TimeAxisKeyboardNavigator;
-    friend class RulerAccessible;
-    // The begin a pan to newBegin ends at: kept inside the day (the start first, then the end).
-    QDateTime clampedPanBegin(const QDateTime& newBegin) const;
-    // Takes a panned begin: relabels and announces it.
-    void applyPanBegin(const QDateTime& newBegin);
-    void retranslate();
-    TimeAxisKeyboardNavigator* m_keyboardNavigator; // null while keyboard operation is off
-    QElapsedTimer m_accessibleValueClock; // when the last value-change event went to screen readers
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -2,8 +2,8 @@
 
 // A reference model of a ruler and a box of two rows, run step by step against the real widgets. Each step takes its
 // choices from a Source (the fuzzer's bytes in fuzz/fuzz_timeaxis.cpp, a seeded generator in tst_timeaxismodel):
-// searches (stale keys and refused recordings included), seeks by channel and by percent, progress reports, percent
-// queries, amendDateTimeRange, zooms, pans and clicks on the ruler, check boxes, label marks, swaps and resets.
+// searches (stale keys, unusable and unsorted recordings included), seeks by channel and by percent, progress reports,
+// percent queries, amendDateTimeRange, zooms, pans and clicks on the ruler, check boxes, label marks, swaps and resets.
 // After every step the signals of the box must be those of the literal oracle (timeaxisoracle.h) for the same calls,
 // in the same order, and every row must play at the oracle's moment and hold the oracle's marks; amendDateTimeRange
 // must answer as a plain walk over the recordings, and each strip must paint what the oracle paints.
@@ -30,18 +30,6 @@ using namespace TimeAxisOracle;
 inline constexpr int rowCount = 2;
 inline const QString keys[] = { QStringLiteral("k0"), QStringLiteral("k1"), QStringLiteral("k2") };
 inline const QString channels[] = { QStringLiteral("dev1_1"), QStringLiteral("dev2_1"), QString() };
-
-// What the bars refuse as a whole: an invalid moment, an end before its begin, begins that go backwards.
-inline bool acceptable(const Recordings& recordings)
-{
-    for (int i = 0; i < recordings.size(); ++i) {
-        const RecordingTimeInfo& r = recordings.at(i);
-        if (!r.beginDatetime.isValid() || !r.endDatetime.isValid() || r.endDatetime < r.beginDatetime
-            || (i > 0 && r.beginDatetime < recordings.at(i - 1).beginDatetime))
-            return false;
-    }
-    return true;
-}
 
 // amendDateTimeRange as plain text: the start is where recorded time begins at or after `begin`, the end where it
 // stops before `begin + secs`, both taken by walking every recording from the first.
@@ -144,13 +132,16 @@ public:
             const int kind = in.byte() % 32;
             const qint64 length = kind < 4 ? 0 : kind < 8 ? in.range(1, 4) : in.range(5, 4 * 3600);
             RecordingTimeInfo r = recording(day.addSecs(begin), day.addSecs(begin + length), in.byte() % 4 == 0);
-            if (kind == 31) // now and then something the bar must refuse
+            if (kind == 31) // now and then a recording that holds no moment
                 (in.flag() ? r.beginDatetime : r.endDatetime) = in.flag() ? QDateTime() : day.addSecs(begin - 100);
             recordings << r;
             begin += in.flag() ? in.range(0, 600) : in.range(0, 3 * 3600); // overlaps, touches and gaps
             if (in.byte() == 0xff)
                 recordings.last().endDatetime = recordings.last().endDatetime.addMSecs(in.range(1, 999));
         }
+        if (recordings.size() > 1 && in.byte() % 8 == 0) // now and then out of order
+            std::swap(recordings[int(in.range(0, recordings.size() - 1))],
+                recordings[int(in.range(0, recordings.size() - 1))]);
         return recordings;
     }
 
@@ -352,10 +343,10 @@ public:
                     .arg(i)
                     .arg(b ? b->getPlaybackDatetime().toString(Qt::ISODateWithMs) : QString(),
                         rows[i].oracle.playbackDatetime.toString(Qt::ISODateWithMs)));
-            check(b && b->recordingLabelNames() == rows[i].marks,
+            check(b && b->track().labelMarkNames() == rows[i].marks,
                 QStringLiteral("row %1 marks %2, expected %3")
                     .arg(i)
-                    .arg(b ? b->recordingLabelNames().join(' ') : QString(), rows[i].marks.join(' ')));
+                    .arg(b ? b->track().labelMarkNames().join(' ') : QString(), rows[i].marks.join(' ')));
             check(box.getRecordingSearchInfo(i).channelId == rows[i].oracle.searchInfo.channelId,
                 QStringLiteral("row %1 searches %2").arg(i).arg(box.getRecordingSearchInfo(i).channelId));
         }
@@ -395,13 +386,15 @@ private:
         const Recordings recordings = randomRecordings();
         const bool autoAppoint = in.flag();
         box.setChannelRecordingsTimeInfo(recordings, index, key, in.flag(), autoAppoint);
-        ++emitted[row && row->key == key ? (acceptable(recordings) ? "results taken" : "results refused")
-                                         : "results dropped"];
-        if (row && row->key == key && acceptable(recordings)) {
+        const Recordings usable = usableOf(recordings);
+        ++emitted[row && row->key == key
+                ? (usable.size() == recordings.size() ? "results taken" : "results in part unusable")
+                : "results dropped"];
+        if (row && row->key == key) {
             const QDateTime end = row->oracle.searchInfo.endDatetime;
             row->oracle.setRecordings(recordings, autoAppoint);
-            if (!recordings.isEmpty() && !end.isValid()) // a search without an end ends with its last recording
-                row->oracle.searchInfo.validEndDatetime = recordings.last().endDatetime;
+            if (!usable.isEmpty() && !end.isValid()) // a search without an end ends with its last recording
+                row->oracle.searchInfo.validEndDatetime = usable.last().endDatetime;
         }
         if (in.flag())
             box.setRecordingSearchInfo(SearchFinished, key, RecordingSearchInfo { {}, 0, index, 0, {}, {}, {} });

@@ -42,6 +42,17 @@ inline QString endEvent(int index)
     return QStringLiteral("end(%1)").arg(index);
 }
 
+// A recording with an invalid date-time or an end before its begin holds no moment: every algorithm skips it.
+inline Recordings usableOf(const Recordings& delivered)
+{
+    Recordings usable;
+    for (const RecordingTimeInfo& r : delivered) {
+        if (r.beginDatetime.isValid() && r.endDatetime.isValid() && r.beginDatetime <= r.endDatetime)
+            usable << r;
+    }
+    return usable;
+}
+
 // Paints a strip of width x height the way the bar must: background, then every visible recording in vector
 // order, a later one over an earlier one, from the truncated pixel of its clipped begin to that of its clipped end.
 inline QImage paintRecordings(const Recordings& recordings, const QDateTime& begin, int degree, int width, int height)
@@ -70,16 +81,16 @@ class Bar
 {
 public:
     RecordingSearchInfo searchInfo;
-    Recordings recordings;
+    Recordings recordings; // the usable ones, in delivery order
     QDateTime playbackDatetime;
     QDateTime previousPlaybackDatetime;
     bool isAppointing = false;
     QPair<QDateTime, QDateTime> fileDatetimeRange;
     QStringList events;
 
-    void setRecordings(const Recordings& recordings, bool autoAppoint)
+    void setRecordings(const Recordings& delivered, bool autoAppoint)
     {
-        this->recordings = recordings;
+        recordings = usableOf(delivered);
         if (!recordings.isEmpty())
             searchInfo.validEndDatetime = qMin(searchInfo.endDatetime, recordings.last().endDatetime);
         // Playback starts at the search begin inside a recording over it, else at the first later one of 3 s or more.
