@@ -3,6 +3,7 @@
 #include "frame/zcorvanebase_global.h"
 
 #include <QDateTime>
+#include <QMetaType>
 #include <QString>
 #include <QtGlobal>
 
@@ -40,6 +41,13 @@ struct RecordingTimeInfo
     QString fileName; // carried for the host
     int recordingType = 0; // carried for the host
     bool isAlarm = false; // alarm recordings are painted red, the others green
+
+    friend bool operator==(const RecordingTimeInfo& a, const RecordingTimeInfo& b)
+    {
+        return a.beginDatetime == b.beginDatetime && a.endDatetime == b.endDatetime && a.fileName == b.fileName
+            && a.recordingType == b.recordingType && a.isAlarm == b.isAlarm;
+    }
+    friend bool operator!=(const RecordingTimeInfo& a, const RecordingTimeInfo& b) { return !(a == b); }
 };
 
 // What one playback window searched for. A default record has an empty channelId, invalid date-times and zero
@@ -151,3 +159,7 @@ inline QDateTime zoomBegin(int degree, const QDateTime& fixed, const QDateTime& 
 } // namespace TimeAxisMapping
 
 } // namespace ZCORVANEBASE
+
+Q_DECLARE_METATYPE(ZCORVANEBASE::RecordingTimeInfo)
+Q_DECLARE_METATYPE(ZCORVANEBASE::RecordingSearchInfo)
+Q_DECLARE_METATYPE(ZCORVANEBASE::LocalRecordingLabelInfo)

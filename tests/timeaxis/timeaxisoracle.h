@@ -6,6 +6,7 @@
 #include "timeaxis/timeaxismodel.h"
 
 #include <QPainter>
+#include <QRandomGenerator>
 #include <QStringList>
 #include <QVector>
 #include <algorithm>
@@ -24,6 +25,23 @@ inline QDateTime at(int h, int m, int s = 0)
 inline RecordingTimeInfo recording(const QDateTime& begin, const QDateTime& end, bool isAlarm = false)
 {
     return RecordingTimeInfo { begin, end, QString(), 0, isAlarm };
+}
+
+// A day of recordings as a recorder leaves them: continuous recording with gaps, short motion clips inside and
+// across it (overlapping, touching, shorter than a pixel or empty), and alarm recordings over both.
+inline Recordings generatedDay(quint32 seed, const QDateTime& day)
+{
+    QRandomGenerator random(seed);
+    Recordings recordings;
+    for (qint64 begin = -600 + random.bounded(300); recordings.size() < 3000;) {
+        const int kind = random.bounded(10); // 0-1 continuous, 2-7 motion clip, 8-9 alarm
+        const qint64 length = kind < 2 ? 600 + random.bounded(3600)
+            : kind < 8                 ? random.bounded(90)
+                                       : 30 + random.bounded(300);
+        recordings << recording(day.addSecs(begin), day.addSecs(begin + length), kind >= 8);
+        begin += random.bounded(5) == 0 ? random.bounded(600) : random.bounded(40); // mostly overlapping
+    }
+    return recordings;
 }
 
 // The signals of a bar (or of the box for it) as text.
