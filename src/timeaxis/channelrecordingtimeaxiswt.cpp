@@ -66,6 +66,7 @@ void ChannelRecordingTimeAxisWt::init(bool downloadEnabled)
     // label is hidden and resumes when it is shown again (the bar watches the label's show and hide events). Bars
     // that never wait load no animation, and idle ones decode no frames and start no timer.
     waitingLabel->installEventFilter(this);
+    retranslate();
 
     progressCursor = new ProgressCursorWt(downloadEnabled, recordingsWt);
     progressCursor->setObjectName(QStringLiteral("progressCursor"));
@@ -307,6 +308,18 @@ void ChannelRecordingTimeAxisWt::setWaitingAnimationRunning(bool running)
         m_waitingMovie->setPaused(false);
     else if (!running && m_waitingMovie->state() == QMovie::Running)
         m_waitingMovie->setPaused(true);
+}
+
+void ChannelRecordingTimeAxisWt::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QWidget::changeEvent(event);
+}
+
+void ChannelRecordingTimeAxisWt::retranslate()
+{
+    waitingLabel->setAccessibleName(tr("Searching for recordings"));
 }
 
 void ChannelRecordingTimeAxisWt::mouseReleaseEvent(QMouseEvent* event)

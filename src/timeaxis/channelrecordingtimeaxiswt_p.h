@@ -97,6 +97,7 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
 
@@ -123,6 +124,7 @@ private:
     void renameLabelMarkWidget(int index);
     void dropLabelMarkWidgets(const QStringList& names);
     void recordingsChanged();
+    void retranslate();
 
     QLabel* waitingLabel;
     QWidget* recordingsWt;

@@ -107,9 +107,11 @@ void ProgressCursorWt::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
 }
 
-// The download button shows only an image: its tool tip and accessible texts say what it does.
+// The download button shows only an image: its tool tip and accessible texts say what it does. The time label has a
+// name of its own, so a new moment sends no name change to assistive tools (they would hear every progress report).
 void ProgressCursorWt::retranslate()
 {
+    timeLabel->setAccessibleName(tr("Play position"));
     downloadBt->setToolTip(tr("Download"));
     downloadBt->setAccessibleName(tr("Download"));
     downloadBt->setAccessibleDescription(tr("Downloads the recording from the play position on"));

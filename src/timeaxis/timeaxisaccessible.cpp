@@ -143,10 +143,8 @@ public:
                                 : title);
         }
         case QAccessible::Description:
-            return fromWidgetOr(bar, t,
-                QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt",
-                    "Recordings of the playback window, green for recordings and red for alarm recordings. A click "
-                    "plays from there."));
+            // Qt's bridge to assistive tools hands on only the number of a value: the readable moment travels here.
+            return fromWidgetOr(bar, t, valueText());
         case QAccessible::Value:
             return valueText();
         default:
@@ -196,12 +194,13 @@ private:
     }
 };
 
-// The play cursor: an indicator showing the moment; its download button is a push button named by the cursor.
+// The play cursor: a text naming the play position with the moment as its value and description; its download button
+// is a push button named by the cursor.
 class CursorAccessible : public QAccessibleWidget
 {
 public:
     explicit CursorAccessible(ProgressCursorWt* cursor)
-        : QAccessibleWidget(cursor, QAccessible::Indicator)
+        : QAccessibleWidget(cursor, QAccessible::StaticText)
     {
     }
 
@@ -213,6 +212,7 @@ public:
             return fromWidgetOr(
                 cursor, t, QCoreApplication::translate("ZCORVANEBASE::ProgressCursorWt", "Play position"));
         case QAccessible::Value:
+        case QAccessible::Description:
             return cursor->getDatetime().time().toString(QStringLiteral("hh:mm:ss"));
         default:
             return QAccessibleWidget::text(t);
@@ -276,8 +276,11 @@ void TimeAxisAccessible::notifyValueChanged(QObject* object, QElapsedTimer& cloc
     clock.start();
     QAccessibleInterface* iface = QAccessible::queryAccessibleInterface(object);
     QAccessibleValueInterface* value = iface ? iface->valueInterface() : nullptr;
-    QAccessibleValueChangeEvent event(object, value ? value->currentValue() : QVariant());
-    sendEvent(&event);
+    QAccessibleValueChangeEvent valueEvent(object, value ? value->currentValue() : QVariant());
+    sendEvent(&valueEvent);
+    // The readable value (a bar's moment and kind) is the description.
+    QAccessibleEvent descriptionEvent(object, QAccessible::DescriptionChanged);
+    sendEvent(&descriptionEvent);
 }
 
 void TimeAxisAccessible::notifyFocus(QWidget* widget)

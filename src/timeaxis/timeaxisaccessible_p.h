@@ -13,13 +13,15 @@ namespace ZCORVANEBASE {
 // - the ruler: a scroll bar over the day, named "Time ruler", its value the visible span ("08:00 to 14:00"; as a
 //   number, the seconds from the start of the day to the begin), which an assistive tool may also set;
 // - each bar: a slider named with its row's title, its value the play position and the kind of recording under it
-//   ("14:03:22, alarm recording"; as a number, the seconds since midnight, which seeks when set);
-// - the play cursor ("Play position", the moment it shows) and the label marks ("Label mark <name>").
+//   ("14:03:22, alarm recording", also its description, which reaches tools that read values as numbers only; as a
+//   number, the seconds since midnight, which seeks when set);
+// - the play cursor (a text "Play position", the moment it shows) and the label marks ("Label mark <name>").
 // All texts are made when they are asked for, so they follow a language switch by themselves. A name the host gives
 // with setAccessibleName() wins over these.
 namespace TimeAxisAccessible {
 
-// Sends a QAccessibleValueChangeEvent for the object's current value, at most one per second per object: `clock`
+// Sends a QAccessibleValueChangeEvent for the object's current value and a description change (a bar's description is
+// its readable value), at most once a second per object: `clock`
 // keeps the time of the last one sent (a timestamp, not a timer, so an idle axis never wakes up). A change inside the
 // second after an event is not sent; assistive tools read the value anew when they present it.
 ZCORVANEBASE_PRIVATE_EXPORT void notifyValueChanged(QObject* object, QElapsedTimer& clock);

@@ -132,6 +132,9 @@ void recordAccessibilityEvent(QAccessibleEvent* event)
                 + static_cast<QAccessibleValueChangeEvent*>(event)->value().toString();
     else if (event->type() == QAccessible::Focus)
         accessibilityEvents << "focus " + name;
+    else if (event->type() == QAccessible::DescriptionChanged)
+        accessibilityEvents << "description " + name + ' '
+                + QAccessible::queryAccessibleInterface(event->object())->text(QAccessible::Description);
 }
 
 } // namespace
@@ -346,6 +349,7 @@ private slots:
         QCOMPARE(bar->text(QAccessible::Name), "Camera 1");
         bar->valueInterface()->setCurrentValue(3 * 3600 + 15 * 60); // seeks
         QCOMPARE(bar->text(QAccessible::Value), "03:15:00, recording");
+        QCOMPARE(bar->text(QAccessible::Description), "03:15:00, recording"); // for tools that read values as numbers
         QCOMPARE(QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Value), "Not playing");
         QCOMPARE(QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Name), "Video 1");
 
@@ -353,6 +357,7 @@ private slots:
         QCOMPARE(checkBox->text(QAccessible::Name), "Camera 2");
         QVERIFY(!checkBox->text(QAccessible::Description).isEmpty());
         auto* cursor = box.bar(1)->findChild<QWidget*>("progressCursor");
+        QCOMPARE(QAccessible::queryAccessibleInterface(cursor)->role(), QAccessible::StaticText);
         QCOMPARE(QAccessible::queryAccessibleInterface(cursor)->text(QAccessible::Name), "Play position");
         QCOMPARE(QAccessible::queryAccessibleInterface(cursor)->text(QAccessible::Value), "03:15:00");
         RecordingLabelWt* mark = nullptr;
@@ -379,7 +384,10 @@ private slots:
         typeKeys(&box, "Down");
         TimeAxisAccessible::setEventObserver(nullptr);
         QCOMPARE(accessibilityEvents,
-            (QStringList { "value channelRecordingTimeAxisWt_1 7500", "value channelRecordingTimeAxisWt_2 5400",
+            (QStringList { "value channelRecordingTimeAxisWt_1 7500",
+                "description channelRecordingTimeAxisWt_1 02:05:00, recording",
+                "value channelRecordingTimeAxisWt_2 5400",
+                "description channelRecordingTimeAxisWt_2 01:30:00, recording",
                 "focus channelRecordingTimeAxisWt_1" }));
     }
 

@@ -8,10 +8,6 @@
         <translation>Recordings</translation>
     </message>
     <message>
-        <source>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</source>
-        <translation>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</translation>
-    </message>
-    <message>
         <source>Not playing</source>
         <translation>Not playing</translation>
     </message>
@@ -26,6 +22,10 @@
     <message>
         <source>%1, recording</source>
         <translation>%1, recording</translation>
+    </message>
+    <message>
+        <source>Searching for recordings</source>
+        <translation>Searching for recordings</translation>
     </message>
 </context>
 <context>

@@ -8,10 +8,6 @@
         <translation>录像</translation>
     </message>
     <message>
-        <source>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</source>
-        <translation>播放窗口的录像，绿色为录像，红色为报警录像。单击即从该处播放。</translation>
-    </message>
-    <message>
         <source>Not playing</source>
         <translation>未播放</translation>
     </message>
@@ -26,6 +22,10 @@
     <message>
         <source>%1, recording</source>
         <translation>%1，录像</translation>
+    </message>
+    <message>
+        <source>Searching for recordings</source>
+        <translation>正在搜索录像</translation>
     </message>
 </context>
 <context>

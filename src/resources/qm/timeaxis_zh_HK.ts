@@ -8,10 +8,6 @@
         <translation>錄像</translation>
     </message>
     <message>
-        <source>Recordings of the playback window, green for recordings and red for alarm recordings. A click plays from there.</source>
-        <translation>播放窗口的錄像，綠色為錄像，紅色為報警錄像。按一下即從該處播放。</translation>
-    </message>
-    <message>
         <source>Not playing</source>
         <translation>未播放</translation>
     </message>
@@ -26,6 +22,10 @@
     <message>
         <source>%1, recording</source>
         <translation>%1，錄像</translation>
+    </message>
+    <message>
+        <source>Searching for recordings</source>
+        <translation>正在搜尋錄像</translation>
     </message>
 </context>
 <context>
