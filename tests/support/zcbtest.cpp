@@ -3,6 +3,7 @@
 #include "frame/corvanebaseinit.h"
 
 #include <QCoreApplication>
+#include <QStandardPaths>
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
@@ -24,11 +25,18 @@ void failOnBadConnect(QtMsgType type, const QMessageLogContext& context, const Q
         previousHandler(type, context, message);
 }
 
-void installHandler()
+// Before any application object: settings, caches and file-dialog histories go to Qt's test folders, never the
+// user's; and a run on a real window system (scripts/test --xcb) names its platform in ZCB_TEST_PLATFORM, since
+// CTest gives every test the offscreen one.
+void prepareTestProcess()
 {
+    QStandardPaths::setTestModeEnabled(true);
+    const QByteArray platform = qgetenv("ZCB_TEST_PLATFORM");
+    if (!platform.isEmpty())
+        qputenv("QT_QPA_PLATFORM", platform);
     previousHandler = qInstallMessageHandler(failOnBadConnect);
 }
-Q_CONSTRUCTOR_FUNCTION(installHandler)
+Q_CONSTRUCTOR_FUNCTION(prepareTestProcess)
 
 } // namespace
 
