@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 
 namespace ZCORVANEBASE {
 
@@ -98,6 +99,7 @@ void PasswordLineEdit::updateEye()
     if (locked && (m_eyeAction->isChecked() || echoMode() != QLineEdit::Password)) {
         m_eyeAction->setChecked(false);
         setEchoMode(QLineEdit::Password);
+        keepHistoryInEchoMode();
         m_eyeAction->setIcon(QIcon(underMouse() || hasFocus() ? hideHoverIcon : hideNormalIcon));
         retranslate();
     }
@@ -113,7 +115,33 @@ void PasswordLineEdit::applyEyeState(bool checked)
         setEchoMode(QLineEdit::Password);
         m_eyeAction->setIcon(QIcon(hideHoverIcon));
     }
+    keepHistoryInEchoMode();
     retranslate();
+}
+
+// A line edit's undo in password echo clears the field and records that as removals; replayed after a switch to
+// normal echo, such a history falls out of step with the text (the cursor can end up past the end of an empty
+// field, and the next key typed then pads the text with a space the validator never sees). So the history never
+// reaches across a switch of the echo mode: it is dropped, and the text, cursor, selection and modified flag are put
+// back as they were, without a signal.
+void PasswordLineEdit::keepHistoryInEchoMode()
+{
+    if (echoMode() == m_historyEchoMode)
+        return;
+    m_historyEchoMode = echoMode();
+    const QSignalBlocker blocker(this);
+    const int cursor = cursorPosition();
+    const int selectionStart = this->selectionStart();
+    const int selectionLength = this->selectionLength();
+    const bool modified = isModified();
+    setText(text()); // the same text: no change reported, the history goes
+    if (selectionStart < 0)
+        setCursorPosition(cursor);
+    else if (cursor == selectionStart)
+        setSelection(selectionStart + selectionLength, -selectionLength);
+    else
+        setSelection(selectionStart, selectionLength);
+    setModified(modified);
 }
 
 void PasswordLineEdit::setEyeVisible(bool visible)
@@ -164,15 +192,15 @@ bool PasswordLineEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
-        // No history: a line edit's undo empties a hidden text, and once the eye has switched the echo that history
-        // no longer matches the text, so that undo, redo and the next key typed can put a space into it past the
-        // validator. Undo would also bring back a stored password the user has cleared.
+        // Undo and redo stay the line edit's, except where they could bring back a stored password the user has
+        // cleared.
+        const bool history = keyEvent->matches(QKeySequence::Undo) || keyEvent->matches(QKeySequence::Redo);
         if (keyEvent->matches(QKeySequence::Paste) || keyEvent->matches(QKeySequence::Copy)
-            || keyEvent->matches(QKeySequence::Cut) || keyEvent->matches(QKeySequence::Undo)
-            || keyEvent->matches(QKeySequence::Redo)) {
+            || keyEvent->matches(QKeySequence::Cut) || (history && m_revealMode == RevealOnlyNew)) {
             event->accept();
             return true;
         }
+        keepHistoryInEchoMode(); // the host may have switched the echo mode itself since the last key
     }
     return ZLineEdit::eventFilter(watched, event);
 }

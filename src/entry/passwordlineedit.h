@@ -10,13 +10,12 @@ class QAction;
 namespace ZCORVANEBASE {
 
 // A line edit for secrets. It refuses whitespace anywhere in the text, input-method composition, the context menu and
-// the copy, cut, paste, undo and redo shortcuts, and it carries an eye button at its right end that switches between
-// hidden and plain echo (checked = shown). The eye's icon follows the pointer and the style state: "_h" while hovered
-// or active, "_n" otherwise, "show_pwd" while the text is shown and "hide_pwd" while it is hidden.
+// the copy, cut and paste shortcuts, and it carries an eye button at its right end that switches between hidden and
+// plain echo (checked = shown). The eye's icon follows the pointer and the style state: "_h" while hovered or active,
+// "_n" otherwise, "show_pwd" while the text is shown and "hide_pwd" while it is hidden.
 //
-// No edit history: a line edit's undo empties a hidden text, and once the echo has switched that history no longer
-// matches the text (typing can then put characters into it that were never typed). A host that calls undo() or
-// redo() itself on this field gets that line edit behaviour.
+// Undo and redo are the line edit's own (in password echo its undo clears the field), except in RevealOnlyNew, where
+// the keys are refused. The history does not reach across a switch of the echo mode.
 //
 // The field starts like its base class, in normal echo, with the eye unchecked and the "hide_pwd" icon. We leave it
 // so because callers use the field for new passwords as well, where the text is usually shown until the user hides
@@ -75,12 +74,14 @@ private:
     void applyEyeState(bool checked);
     void followText(const QString& text);
     void updateEye();
+    void keepHistoryInEchoMode();
 
     QAction* m_eyeAction;
     RevealMode m_revealMode = RevealAlways;
     bool m_eyeVisible = true; // as last given to setEyeVisible()
     bool m_storedText = false; // the text was set from code and the user has not cleared it since
     bool m_userEdit = false; // between textEdited() and the textChanged() of the same edit
+    QLineEdit::EchoMode m_historyEchoMode = QLineEdit::Normal; // the echo mode the undo history was recorded in
 };
 
 } // namespace ZCORVANEBASE
