@@ -1,6 +1,6 @@
-// checkPwdStrength against the grade written out class by class, and a PasswordLineEdit fed typed keys, pastes and
-// eye toggles: the text never holds whitespace, the clipboard never gets in, and the grade of what was typed is the
-// grade of the text.
+// checkPwdStrength against the grade written out class by class, and a PasswordLineEdit fed typed keys, pastes, undo,
+// redo and eye toggles: the text never holds whitespace (what the validator refuses), whatever undo and redo replay
+// across the eye, the clipboard never gets in, and the grade of what was typed is the grade of the text.
 
 #include "entry/passwordlineedit.h"
 #include "entry/pwdstrength.h"
@@ -112,10 +112,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 5:
             edit.setEyeVisible(input.flag());
             break;
-        case 6: // undo and redo: refused as well
+        case 6: // undo and redo: the line edit's own, held to the same checks as typing
             ZcbFuzz::sendKey(&edit, Qt::Key_Z,
                 input.flag() ? Qt::ControlModifier | Qt::ShiftModifier : Qt::ControlModifier, QString());
-            ZCB_FUZZ_CHECK(edit.text() == before, "an undo or redo key changed the text");
             break;
         default: { // typed text, one key per character
             const QString typed = input.text(6);

@@ -1,6 +1,7 @@
 #include "datetime/calendarmonthwidget_p.h"
 
 #include "datetime/calendarwt.h"
+#include "frame/constants.h"
 #include "ui_calendarmonthwidget.h"
 
 #include <QEvent>
@@ -10,13 +11,11 @@
 namespace ZCORVANEBASE {
 
 namespace {
-// A day mark is a bar of this size under the day number; today's ring is one pixel wide.
+// A day mark is a bar of this size under the day number, in the palette's recording or alarm colour; a day with
+// both kinds shows the alarm colour, since an alarm is what the user is looking for. Today's ring is one pixel wide,
+// in the selection's blue, or in the selected day's text colour while today is selected.
 constexpr int markWidth = 12;
 constexpr int markHeight = 2;
-const char* const alarmMarkColor = "#dc4d4d";
-const char* const recordingMarkColor = "#00cf8b";
-const char* const todayRingColor = "#0f8bfd";
-const char* const todayRingOnSelectedColor = "#ebf3fa";
 } // namespace
 
 DayLabel::DayLabel(int index, CalendarMonthWidget* grid)
@@ -51,11 +50,11 @@ void CalendarMonthWidget::init()
     setAttribute(Qt::WA_DeleteOnClose);
 
     // A cell's style sheet is always one background part followed by one text part.
-    normalBackground = QStringLiteral("background: #1e293d;font-size:12px;font-family:microsoft yahei;");
-    hoverBackground
-        = QStringLiteral("background: #1e293d;font-size:12px;font-family:microsoft yahei;border:1px solid #555c73;");
-    selectedBackground = QStringLiteral("background: #0f8bfd;font-size:12px;font-family:microsoft yahei;");
-    monthText = QStringLiteral("color:#ebf3fa;");
+    const QString background = QStringLiteral("background: %1;font-size:12px;font-family:microsoft yahei;");
+    normalBackground = background.arg(QLatin1String(dayGridBackground));
+    hoverBackground = normalBackground + QStringLiteral("border:1px solid #555c73;");
+    selectedBackground = background.arg(QLatin1String(daySelectionColor));
+    monthText = QStringLiteral("color:%1;").arg(QLatin1String(dayTextColor));
     neighbourText = QStringLiteral("color:#6c7586;");
     outOfRangeText = QStringLiteral("color:#3c4658");
 
@@ -208,8 +207,7 @@ void CalendarMonthWidget::paintDecoration(QLabel* label, int index) const
         // Under the digits, and inside the cell however small it is laid out.
         const QFontMetrics metrics(label->font());
         const int top = qMin((area.height() + metrics.ascent()) / 2 + 2, area.height() - markHeight - 1);
-        const QColor color(
-            QLatin1String(kinds & CalendarWt::DayMarkAlarmRecording ? alarmMarkColor : recordingMarkColor));
+        const QColor color(kinds & CalendarWt::DayMarkAlarmRecording ? colorAlarm : colorRecording);
         painter.fillRect(QRect((area.width() - markWidth) / 2, top, markWidth, markHeight), color);
     }
     if (ring) {
@@ -218,8 +216,7 @@ void CalendarMonthWidget::paintDecoration(QLabel* label, int index) const
         const QRectF circle(
             (area.width() - diameter) / 2 + 0.5, (area.height() - diameter) / 2 + 0.5, diameter - 1, diameter - 1);
         painter.setRenderHint(QPainter::Antialiasing);
-        painter.setPen(
-            QPen(QColor(QLatin1String(index == selectedIndex ? todayRingOnSelectedColor : todayRingColor)), 1));
+        painter.setPen(QPen(QColor(QLatin1String(index == selectedIndex ? dayTextColor : daySelectionColor)), 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawEllipse(circle);
     }

@@ -14,6 +14,12 @@ namespace Ui {
 class CalendarMonthWidget;
 }
 
+// The colours of the day grid that other parts of the date pickers share: the cells' background (also the span
+// selector's, around its calendars), the selection's blue and the text of the shown month's days.
+inline const char* const dayGridBackground = "#1e293d";
+inline const char* const daySelectionColor = "#0f8bfd";
+inline const char* const dayTextColor = "#ebf3fa";
+
 // One cell of the day grid.
 struct DayCell
 {
@@ -69,6 +75,8 @@ public:
     bool isTodayMarked() const { return todayMarked; }
     // The accessible descriptions of the marked cells, after a language change or new marks.
     void describeMarks();
+    // Draws the mark and today's ring of cell `index` on its label, after the label has drawn itself.
+    void paintDecoration(QLabel* label, int index) const;
 
 signals:
     void signalDaySelected(const QDate& date);
@@ -77,10 +85,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
-    friend class DayLabel;
     void init();
-    // Draws the mark and today's ring of cell `index` on its label, after the label has drawn itself.
-    void paintDecoration(QLabel* label, int index) const;
     int cellIndex(const QDate& date) const;
     int cellIndex(const QObject* label) const;
     // The month text for days of the shown month, the neighbour text for the others.

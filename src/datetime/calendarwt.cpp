@@ -9,75 +9,95 @@
 
 namespace ZCORVANEBASE {
 
+namespace {
+// The translated name of a month, 1 to 12; empty for anything else.
+QString monthName(int month)
+{
+    const QString months[12]
+        = { CalendarWt::tr("Jan"), CalendarWt::tr("Feb"), CalendarWt::tr("Mar"), CalendarWt::tr("Apr"),
+              CalendarWt::tr("May"), CalendarWt::tr("Jun"), CalendarWt::tr("Jul"), CalendarWt::tr("Aug"),
+              CalendarWt::tr("Sep"), CalendarWt::tr("Oct"), CalendarWt::tr("Nov"), CalendarWt::tr("Dec") };
+    return month >= 1 && month <= 12 ? months[month - 1] : QString();
+}
+} // namespace
+
+class CalendarWt::Private
+{
+public:
+    const std::unique_ptr<Ui::CalendarWt> ui = std::make_unique<Ui::CalendarWt>();
+    QDateTime rangeStart;
+    QDateTime rangeEnd;
+    QDateTime lastValue; // the value last reported; null at first
+    bool usingTime = true;
+    int labelMonth = 0; // the month shown by "labmonth", 1 to 12; 0 before the first
+};
+
 CalendarWt::CalendarWt(QWidget* parent)
     : ZWidget(parent)
-    , ui(new Ui::CalendarWt)
+    , d(new Private)
 {
-    ui->setupUi(this);
+    d->ui->setupUi(this);
     init();
     initUI();
 }
 
-CalendarWt::~CalendarWt()
-{
-    delete ui;
-}
+CalendarWt::~CalendarWt() = default;
 
 void CalendarWt::init()
 {
     retranslate(); // the weekday names, the accessible names and the editor's format (with the time)
-    setBackgroundColor(QColor(QStringLiteral("#0e1624")));
+    setBackgroundColor(QColor(colorWindow));
     connectSignalsWithSlots();
 }
 
 void CalendarWt::initUI()
 {
-    ui->frame->setProperty("TitleFrame", true);
-    ui->title->setProperty("BottomLab", true);
-    ui->btnyearleft->setProperty("IcoLeft", true);
-    ui->btnmonthleft->setProperty("IcoLeft", true);
-    ui->btnyearright->setProperty("IcoRight", true);
-    ui->btnmonthright->setProperty("IcoRight", true);
-    ui->labyear->setProperty("dataLab", true);
-    ui->labmonth->setProperty("dataLab", true);
-    ui->frame_1->setProperty("CalendarFrame", true);
-    const QList<QLabel*> weekLabels { ui->labweekSun, ui->labweekMon, ui->labweekTues, ui->labweekWed, ui->labweekThur,
-        ui->labweekFri, ui->labweekSat };
+    d->ui->frame->setProperty("TitleFrame", true);
+    d->ui->title->setProperty("BottomLab", true);
+    d->ui->btnyearleft->setProperty("IcoLeft", true);
+    d->ui->btnmonthleft->setProperty("IcoLeft", true);
+    d->ui->btnyearright->setProperty("IcoRight", true);
+    d->ui->btnmonthright->setProperty("IcoRight", true);
+    d->ui->labyear->setProperty("dataLab", true);
+    d->ui->labmonth->setProperty("dataLab", true);
+    d->ui->frame_1->setProperty("CalendarFrame", true);
+    const QList<QLabel*> weekLabels { d->ui->labweekSun, d->ui->labweekMon, d->ui->labweekTues, d->ui->labweekWed,
+        d->ui->labweekThur, d->ui->labweekFri, d->ui->labweekSat };
     for (QLabel* label : weekLabels)
         label->setProperty("WeekDayLab", true);
 }
 
 void CalendarWt::connectSignalsWithSlots()
 {
-    connect(ui->monthWidget, SIGNAL(signalDaySelected(QDate)), this, SLOT(slotCalendarChanged(QDate)));
-    connect(ui->monthWidget, SIGNAL(signalDaySelected(QDate)), this, SIGNAL(signalDayClicked(QDate)));
-    connect(ui->dateTimeEdit, SIGNAL(dateTimeChanged(QDateTime)), this, SLOT(slotDateTimeChanged(QDateTime)));
-    connect(ui->btnyearleft, SIGNAL(clicked()), this, SLOT(slotYearReduce()));
-    connect(ui->btnyearright, SIGNAL(clicked()), this, SLOT(slotYearAdd()));
-    connect(ui->btnmonthleft, SIGNAL(clicked()), this, SLOT(slotMonthReduce()));
-    connect(ui->btnmonthright, SIGNAL(clicked()), this, SLOT(slotMonthAdd()));
+    connect(d->ui->monthWidget, &CalendarMonthWidget::signalDaySelected, this, &CalendarWt::slotCalendarChanged);
+    connect(d->ui->monthWidget, &CalendarMonthWidget::signalDaySelected, this, &CalendarWt::signalDayClicked);
+    connect(d->ui->dateTimeEdit, &QDateTimeEdit::dateTimeChanged, this, &CalendarWt::slotDateTimeChanged);
+    connect(d->ui->btnyearleft, &QPushButton::clicked, this, &CalendarWt::slotYearReduce);
+    connect(d->ui->btnyearright, &QPushButton::clicked, this, &CalendarWt::slotYearAdd);
+    connect(d->ui->btnmonthleft, &QPushButton::clicked, this, &CalendarWt::slotMonthReduce);
+    connect(d->ui->btnmonthright, &QPushButton::clicked, this, &CalendarWt::slotMonthAdd);
 }
 
 // Everything the calendar shows in words; run again on a language switch. The form's texts come first, since
 // retranslateUi() resets the editor's display format, which setUsingTime() then sets again.
 void CalendarWt::retranslate()
 {
-    ui->retranslateUi(this);
-    ui->labweekSun->setText(tr("Sun"));
-    ui->labweekMon->setText(tr("Mon"));
-    ui->labweekTues->setText(tr("Tues"));
-    ui->labweekWed->setText(tr("Wed"));
-    ui->labweekThur->setText(tr("Thur"));
-    ui->labweekFri->setText(tr("Fri"));
-    ui->labweekSat->setText(tr("Sat"));
-    ui->btnyearleft->setAccessibleName(tr("Previous year"));
-    ui->btnyearright->setAccessibleName(tr("Next year"));
-    ui->btnmonthleft->setAccessibleName(tr("Previous month"));
-    ui->btnmonthright->setAccessibleName(tr("Next month"));
-    setUsingTime(m_usingTime);
-    if (m_labelMonth > 0)
-        ui->labmonth->setText(monthName(m_labelMonth));
-    ui->monthWidget->describeMarks();
+    d->ui->retranslateUi(this);
+    d->ui->labweekSun->setText(tr("Sun"));
+    d->ui->labweekMon->setText(tr("Mon"));
+    d->ui->labweekTues->setText(tr("Tues"));
+    d->ui->labweekWed->setText(tr("Wed"));
+    d->ui->labweekThur->setText(tr("Thur"));
+    d->ui->labweekFri->setText(tr("Fri"));
+    d->ui->labweekSat->setText(tr("Sat"));
+    d->ui->btnyearleft->setAccessibleName(tr("Previous year"));
+    d->ui->btnyearright->setAccessibleName(tr("Next year"));
+    d->ui->btnmonthleft->setAccessibleName(tr("Previous month"));
+    d->ui->btnmonthright->setAccessibleName(tr("Next month"));
+    setUsingTime(d->usingTime);
+    if (d->labelMonth > 0)
+        d->ui->labmonth->setText(monthName(d->labelMonth));
+    d->ui->monthWidget->describeMarks();
 }
 
 void CalendarWt::changeEvent(QEvent* event)
@@ -89,27 +109,27 @@ void CalendarWt::changeEvent(QEvent* event)
 
 void CalendarWt::setDayMarks(const QMap<QDate, int>& marks)
 {
-    ui->monthWidget->setDayMarks(marks);
+    d->ui->monthWidget->setDayMarks(marks);
 }
 
 QMap<QDate, int> CalendarWt::dayMarks() const
 {
-    return ui->monthWidget->dayMarks();
+    return d->ui->monthWidget->dayMarks();
 }
 
 void CalendarWt::setTodayMarked(bool marked)
 {
-    ui->monthWidget->setTodayMarked(marked);
+    d->ui->monthWidget->setTodayMarked(marked);
 }
 
 bool CalendarWt::isTodayMarked() const
 {
-    return ui->monthWidget->isTodayMarked();
+    return d->ui->monthWidget->isTodayMarked();
 }
 
 void CalendarWt::setTitle(const QString& title)
 {
-    ui->title->setText(title);
+    d->ui->title->setText(title);
 }
 
 // The moments a date-time editor can hold (years 100 to 9999): a range or a value beyond them would leave the editor
@@ -125,26 +145,26 @@ void CalendarWt::setRange(const QDateTime& a, const QDateTime& b)
 {
     if (!a.isValid() || !b.isValid())
         return;
-    rangeStart = editorBounded(qMin(a, b));
-    rangeEnd = editorBounded(qMax(a, b));
-    ui->monthWidget->setDateRange(rangeStart.date(), rangeEnd.date());
+    d->rangeStart = editorBounded(qMin(a, b));
+    d->rangeEnd = editorBounded(qMax(a, b));
+    d->ui->monthWidget->setDateRange(d->rangeStart.date(), d->rangeEnd.date());
     // The editor clamps its value into the new range, which reports a changed value.
-    ui->dateTimeEdit->setDateTimeRange(rangeStart, rangeEnd);
+    d->ui->dateTimeEdit->setDateTimeRange(d->rangeStart, d->rangeEnd);
 }
 
 void CalendarWt::setInitDateTime(const QDateTime& dt)
 {
     if (!dt.isValid())
         return;
-    lastValue = dt;
-    ui->monthWidget->showMonth(dt.date().year(), dt.date().month());
-    ui->monthWidget->selectDate(dt.date());
+    d->lastValue = dt;
+    d->ui->monthWidget->showMonth(dt.date().year(), dt.date().month());
+    d->ui->monthWidget->selectDate(dt.date());
     // Within the range the editor's change arrives equal to the last value and reports nothing.
-    ui->dateTimeEdit->setDateTime(editorBounded(dt));
+    d->ui->dateTimeEdit->setDateTime(editorBounded(dt));
     // An editor that already held the clamped value emits nothing; report the clamp all the same.
-    if (ui->dateTimeEdit->dateTime() != lastValue)
-        slotDateTimeChanged(ui->dateTimeEdit->dateTime());
-    updateYearAndMonthLabel(ui->dateTimeEdit->dateTime());
+    if (d->ui->dateTimeEdit->dateTime() != d->lastValue)
+        slotDateTimeChanged(d->ui->dateTimeEdit->dateTime());
+    updateYearAndMonthLabel(d->ui->dateTimeEdit->dateTime());
 }
 
 // The sections a date-time editor shows for `format`; none when the editor refuses it. A separate editor: a format
@@ -175,53 +195,53 @@ void CalendarWt::setUsingTime(bool usingTime)
         warned = format;
         format = dateFormat;
     }
-    ui->dateTimeEdit->setDisplayFormat(usingTime ? QStringLiteral("%1 hh:mm:ss").arg(format) : format);
-    m_usingTime = usingTime;
-    ui->dateTimeEdit->setAccessibleName(usingTime ? tr("Date and time") : tr("Date"));
+    d->ui->dateTimeEdit->setDisplayFormat(usingTime ? QStringLiteral("%1 hh:mm:ss").arg(format) : format);
+    d->usingTime = usingTime;
+    d->ui->dateTimeEdit->setAccessibleName(usingTime ? tr("Date and time") : tr("Date"));
 }
 
 QDateTime CalendarWt::getSelectDateTime() const
 {
-    return ui->dateTimeEdit->dateTime();
+    return d->ui->dateTimeEdit->dateTime();
 }
 
 void CalendarWt::slotCalendarChanged(const QDate& date)
 {
-    ui->dateTimeEdit->setDate(date);
+    d->ui->dateTimeEdit->setDate(date);
     updateYearAndMonthLabel(QDateTime(date, QTime(0, 0)));
 }
 
 void CalendarWt::slotDateTimeChanged(const QDateTime& dateTime)
 {
-    ui->monthWidget->showMonth(dateTime.date().year(), dateTime.date().month());
-    ui->monthWidget->selectDate(dateTime.date());
+    d->ui->monthWidget->showMonth(dateTime.date().year(), dateTime.date().month());
+    d->ui->monthWidget->selectDate(dateTime.date());
     updateYearAndMonthLabel(dateTime);
-    if (dateTime == lastValue)
+    if (dateTime == d->lastValue)
         return;
-    const qint64 msecs = lastValue.isValid() ? lastValue.msecsTo(dateTime) : 0;
+    const qint64 msecs = d->lastValue.isValid() ? d->lastValue.msecsTo(dateTime) : 0;
     // Stored before the signal, so a receiver that sets a new value is not overwritten afterwards.
-    lastValue = dateTime;
-    emit signalDateTimeChanged(ui->dateTimeEdit->dateTime(), msecs);
+    d->lastValue = dateTime;
+    emit signalDateTimeChanged(d->ui->dateTimeEdit->dateTime(), msecs);
 }
 
 void CalendarWt::slotYearAdd()
 {
-    updateDate(ui->monthWidget->selectedDate().addYears(1));
+    updateDate(d->ui->monthWidget->selectedDate().addYears(1));
 }
 
 void CalendarWt::slotYearReduce()
 {
-    updateDate(ui->monthWidget->selectedDate().addYears(-1));
+    updateDate(d->ui->monthWidget->selectedDate().addYears(-1));
 }
 
 void CalendarWt::slotMonthAdd()
 {
-    updateDate(ui->monthWidget->selectedDate().addMonths(1));
+    updateDate(d->ui->monthWidget->selectedDate().addMonths(1));
 }
 
 void CalendarWt::slotMonthReduce()
 {
-    updateDate(ui->monthWidget->selectedDate().addMonths(-1));
+    updateDate(d->ui->monthWidget->selectedDate().addMonths(-1));
 }
 
 // Keeps year and month steps inside the range: a step that leaves it lands on the first or the last day of the target
@@ -230,12 +250,12 @@ void CalendarWt::updateDate(const QDate& date)
 {
     if (!date.isValid())
         return;
-    const QDate start = rangeStart.date();
-    const QDate end = rangeEnd.date();
+    const QDate start = d->rangeStart.date();
+    const QDate end = d->rangeEnd.date();
     const auto inRange = [&start, &end](const QDate& d) { return start <= d && d <= end; };
 
     QDate target = date;
-    const bool bothBounds = rangeStart.isValid() && rangeEnd.isValid();
+    const bool bothBounds = d->rangeStart.isValid() && d->rangeEnd.isValid();
     if (bothBounds && !inRange(date)) {
         const QDate first(date.year(), date.month(), 1);
         const QDate last(date.year(), date.month(), date.daysInMonth());
@@ -246,32 +266,25 @@ void CalendarWt::updateDate(const QDate& date)
         else if (start >= first && end <= last)
             target = end;
     }
-    if ((rangeStart.isValid() || rangeEnd.isValid()) && !inRange(target))
+    if ((d->rangeStart.isValid() || d->rangeEnd.isValid()) && !inRange(target))
         return;
 
-    ui->monthWidget->showMonth(target.year(), target.month());
-    ui->monthWidget->selectDate(target);
-    QDateTime value(target, ui->dateTimeEdit->time());
+    d->ui->monthWidget->showMonth(target.year(), target.month());
+    d->ui->monthWidget->selectDate(target);
+    QDateTime value(target, d->ui->dateTimeEdit->time());
     if (bothBounds)
-        value = qBound(rangeStart, value, rangeEnd);
-    ui->dateTimeEdit->setDateTime(value);
-    updateYearAndMonthLabel(ui->dateTimeEdit->dateTime());
-}
-
-QString CalendarWt::monthName(int month)
-{
-    const QString months[12] = { tr("Jan"), tr("Feb"), tr("Mar"), tr("Apr"), tr("May"), tr("Jun"), tr("Jul"), tr("Aug"),
-        tr("Sep"), tr("Oct"), tr("Nov"), tr("Dec") };
-    return month >= 1 && month <= 12 ? months[month - 1] : QString();
+        value = qBound(d->rangeStart, value, d->rangeEnd);
+    d->ui->dateTimeEdit->setDateTime(value);
+    updateYearAndMonthLabel(d->ui->dateTimeEdit->dateTime());
 }
 
 void CalendarWt::updateYearAndMonthLabel(const QDateTime& dateTime)
 {
     if (!dateTime.isValid())
         return;
-    ui->labyear->setText(dateTime.toString(QStringLiteral("yyyy")));
-    m_labelMonth = dateTime.toString(QStringLiteral("M")).toInt();
-    ui->labmonth->setText(monthName(m_labelMonth));
+    d->ui->labyear->setText(dateTime.toString(QStringLiteral("yyyy")));
+    d->labelMonth = dateTime.toString(QStringLiteral("M")).toInt();
+    d->ui->labmonth->setText(monthName(d->labelMonth));
 }
 
 } // namespace ZCORVANEBASE

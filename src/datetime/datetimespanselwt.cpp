@@ -1,5 +1,7 @@
 #include "datetime/datetimespanselwt.h"
 
+#include "datetime/calendarmonthwidget_p.h"
+#include "frame/constants.h"
 #include "frame/zpushbutton.h"
 #include "ui_datetimespanselwt.h"
 
@@ -11,11 +13,24 @@
 namespace ZCORVANEBASE {
 
 namespace {
-// Posted to coalesce the change reports of one event-loop pass.
-const QEvent::Type spanChangedEvent = QEvent::Type(10527);
+// Posted to coalesce the change reports of one event-loop pass; 10527 while that number is free.
+QEvent::Type spanChangedEvent()
+{
+    static const auto type = QEvent::Type(QEvent::registerEventType(10527));
+    return type;
+}
 
-// The preset row: its height below the calendars, and its buttons in order.
+// The popup's fixed size without the presets, its form's margin around the calendars, and the row the presets add
+// below them.
+constexpr int popupWidth = 439;
+constexpr int popupHeight = 248;
+constexpr int formMargin = 1;
 constexpr int presetBarHeight = 30;
+constexpr int presetButtonHeight = 24;
+constexpr int presetSpacing = 6;
+constexpr QMargins presetMargins(8, 2, 8, 4);
+
+// The preset buttons in order.
 struct Preset
 {
     const char* objectName;
@@ -29,23 +44,27 @@ const Preset presets[] = {
 };
 } // namespace
 
+class DatetimeSpanSelWt::Private
+{
+public:
+    const std::unique_ptr<Ui::DatetimeSpanSelWt> ui = std::make_unique<Ui::DatetimeSpanSelWt>();
+    qint64 maxSpanSecs = 86399; // 23 h 59 min 59 s
+    qint64 minSpanSecs = 300;
+    bool changePending = false;
+    QWidget* presetBar = nullptr; // created the first time the presets are shown
+};
+
 DatetimeSpanSelWt::DatetimeSpanSelWt(QWidget* parent, bool useTime)
     : ZWidget(parent)
-    , ui(new Ui::DatetimeSpanSelWt)
-    , maxSpanSecs(86399)
-    , minSpanSecs(300)
-    , changePending(false)
+    , d(new Private)
 {
-    ui->setupUi(this);
-    ui->startCalendar->setUsingTime(useTime);
-    ui->endCalendar->setUsingTime(useTime);
+    d->ui->setupUi(this);
+    d->ui->startCalendar->setUsingTime(useTime);
+    d->ui->endCalendar->setUsingTime(useTime);
     init();
 }
 
-DatetimeSpanSelWt::~DatetimeSpanSelWt()
-{
-    delete ui;
-}
+DatetimeSpanSelWt::~DatetimeSpanSelWt() = default;
 
 void DatetimeSpanSelWt::init()
 {
@@ -53,21 +72,20 @@ void DatetimeSpanSelWt::init()
 
     const QDateTime start(QDate::currentDate(), QTime(0, 0));
     const QDateTime end = start.addDays(1).addSecs(-1);
-    ui->endCalendar->setRange(start.addSecs(minSpanSecs), end);
-    ui->startCalendar->setInitDateTime(start);
-    ui->endCalendar->setInitDateTime(end);
+    d->ui->endCalendar->setRange(start.addSecs(d->minSpanSecs), end);
+    d->ui->startCalendar->setInitDateTime(start);
+    d->ui->endCalendar->setInitDateTime(end);
 
-    setBackgroundColor(QColor(QStringLiteral("#1E293D")));
+    setBackgroundColor(QColor(QLatin1String(dayGridBackground)));
     setWindowFlags(Qt::Popup | Qt::FramelessWindowHint | Qt::NoDropShadowWindowHint);
     connectSignalsWithSlots();
 }
 
 void DatetimeSpanSelWt::connectSignalsWithSlots()
 {
-    connect(ui->startCalendar,
-        SIGNAL(signalDateTimeChanged(QDateTime,qint64)), this, SLOT(slotStartDateTimeChanged(QDateTime,qint64)));
-    connect(ui->endCalendar,
-        SIGNAL(signalDateTimeChanged(QDateTime,qint64)), this, SLOT(slotEndDateTimeChanged(QDateTime,qint64)));
+    connect(
+        d->ui->startCalendar, &CalendarWt::signalDateTimeChanged, this, &DatetimeSpanSelWt::slotStartDateTimeChanged);
+    connect(d->ui->endCalendar, &CalendarWt::signalDateTimeChanged, this, &DatetimeSpanSelWt::slotEndDateTimeChanged);
 }
 
 void DatetimeSpanSelWt::setInitDateTime(const QDateTime& start, const QDateTime& end)
@@ -78,22 +96,22 @@ void DatetimeSpanSelWt::setInitDateTime(const QDateTime& start, const QDateTime&
     QDateTime b = end;
     if (a > b)
         std::swap(a, b);
-    ui->startCalendar->setInitDateTime(a);
+    d->ui->startCalendar->setInitDateTime(a);
     // The start's editor brings a moment it cannot show (before 1752-09-14, after 9999) to its nearest end: the end's
     // window is built around the start it really shows.
-    const qint64 moved = a.msecsTo(ui->startCalendar->getSelectDateTime());
+    const qint64 moved = a.msecsTo(d->ui->startCalendar->getSelectDateTime());
     a = a.addMSecs(moved);
     b = b.addMSecs(moved);
-    if (a.secsTo(b) < minSpanSecs)
-        b = a.addSecs(minSpanSecs);
-    if (a.secsTo(b) > maxSpanSecs)
-        b = b.addSecs(maxSpanSecs - a.secsTo(b));
+    if (a.secsTo(b) < d->minSpanSecs)
+        b = a.addSecs(d->minSpanSecs);
+    if (a.secsTo(b) > d->maxSpanSecs)
+        b = b.addSecs(d->maxSpanSecs - a.secsTo(b));
     {
         // The old end is about to be replaced: its clamp into the new range is no change worth reporting.
-        const QSignalBlocker blocker(ui->endCalendar);
-        ui->endCalendar->setRange(a.addSecs(minSpanSecs), a.addSecs(maxSpanSecs));
+        const QSignalBlocker blocker(d->ui->endCalendar);
+        d->ui->endCalendar->setRange(a.addSecs(d->minSpanSecs), a.addSecs(d->maxSpanSecs));
     }
-    ui->endCalendar->setInitDateTime(b);
+    d->ui->endCalendar->setInitDateTime(b);
 }
 
 void DatetimeSpanSelWt::setInitDateTime(const QPair<QDateTime, QDateTime>& span)
@@ -112,11 +130,11 @@ void DatetimeSpanSelWt::setMaxSpanSecs(qint64 secs)
 {
     if (secs < 0)
         return;
-    if (secs < minSpanSecs) {
-        maxSpanSecs = minSpanSecs;
-        minSpanSecs = secs;
+    if (secs < d->minSpanSecs) {
+        d->maxSpanSecs = d->minSpanSecs;
+        d->minSpanSecs = secs;
     } else {
-        maxSpanSecs = secs;
+        d->maxSpanSecs = secs;
     }
 }
 
@@ -124,19 +142,19 @@ void DatetimeSpanSelWt::setMinSpanSecs(qint64 secs)
 {
     if (secs < 0)
         return;
-    if (secs > maxSpanSecs)
-        maxSpanSecs = secs;
-    minSpanSecs = secs;
+    if (secs > d->maxSpanSecs)
+        d->maxSpanSecs = secs;
+    d->minSpanSecs = secs;
 }
 
 void DatetimeSpanSelWt::retranslate()
 {
-    ui->retranslateUi(this);
-    ui->startCalendar->setTitle(tr("start"));
-    ui->endCalendar->setTitle(tr("end"));
-    if (m_presetBar) {
+    d->ui->retranslateUi(this);
+    d->ui->startCalendar->setTitle(tr("start"));
+    d->ui->endCalendar->setTitle(tr("end"));
+    if (d->presetBar) {
         for (const Preset& preset : presets) {
-            if (auto* button = m_presetBar->findChild<QPushButton*>(QLatin1String(preset.objectName)))
+            if (auto* button = d->presetBar->findChild<QPushButton*>(QLatin1String(preset.objectName)))
                 button->setText(tr(preset.caption));
         }
     }
@@ -151,21 +169,22 @@ void DatetimeSpanSelWt::changeEvent(QEvent* event)
 
 void DatetimeSpanSelWt::createPresets()
 {
-    m_presetBar = new QWidget(this);
-    m_presetBar->setObjectName(QStringLiteral("presetBar"));
+    d->presetBar = new QWidget(this);
+    d->presetBar->setObjectName(QStringLiteral("presetBar"));
     // The popup's own style sheet takes every border away; the presets look like buttons all the same.
-    m_presetBar->setStyleSheet(QStringLiteral(
-        "QPushButton{color:#ccd3dd;background:#172335;border:1px solid #2a3650;border-radius:2px;font-size:12px;"
-        "font-family:microsoft yahei;padding:0px 6px;}QPushButton:hover{border-color:#2c7dce;color:#ffffff;}"
-        "QPushButton:pressed{background:#0f8bfd;color:#ffffff;}"));
-    auto* row = new QHBoxLayout(m_presetBar);
-    row->setContentsMargins(8, 2, 8, 4);
-    row->setSpacing(6);
+    const QString look = QStringLiteral(
+        "QPushButton{color:#ccd3dd;background:%1;border:1px solid #2a3650;border-radius:2px;font-size:12px;"
+        "font-family:microsoft yahei;padding:0px 6px;}QPushButton:hover{border-color:%2;color:%3;}"
+        "QPushButton:pressed{background:%4;color:%3;}");
+    d->presetBar->setStyleSheet(look.arg(colorPopup, colorAccentLight, colorText, QLatin1String(daySelectionColor)));
+    auto* row = new QHBoxLayout(d->presetBar);
+    row->setContentsMargins(presetMargins);
+    row->setSpacing(presetSpacing);
     for (int i = 0; i < int(sizeof(presets) / sizeof(presets[0])); ++i) {
-        auto* button = new ZPushButton(m_presetBar);
+        auto* button = new ZPushButton(d->presetBar);
         button->setObjectName(QLatin1String(presets[i].objectName));
         button->setProperty("common_bt_style2", true);
-        button->setFixedHeight(24);
+        button->setFixedHeight(presetButtonHeight);
         button->setFocusPolicy(Qt::TabFocus);
         connect(button, &QPushButton::clicked, this, [this, i] { applyPreset(i); });
         row->addWidget(button);
@@ -177,18 +196,19 @@ void DatetimeSpanSelWt::setPresetsVisible(bool visible)
 {
     if (visible == presetsVisible())
         return;
-    if (visible && !m_presetBar)
+    if (visible && !d->presetBar)
         createPresets();
     // The calendars keep their place; the row lies in the room the bottom margin leaves.
-    ui->horizontalLayout->setContentsMargins(1, 1, 1, visible ? 1 + presetBarHeight : 1);
-    setFixedSize(439, visible ? 248 + presetBarHeight : 248);
-    m_presetBar->setGeometry(0, 248, 439, presetBarHeight);
-    m_presetBar->setVisible(visible);
+    d->ui->horizontalLayout->setContentsMargins(
+        formMargin, formMargin, formMargin, visible ? formMargin + presetBarHeight : formMargin);
+    setFixedSize(popupWidth, visible ? popupHeight + presetBarHeight : popupHeight);
+    d->presetBar->setGeometry(0, popupHeight, popupWidth, presetBarHeight);
+    d->presetBar->setVisible(visible);
 }
 
 bool DatetimeSpanSelWt::presetsVisible() const
 {
-    return m_presetBar && !m_presetBar->isHidden();
+    return d->presetBar && !d->presetBar->isHidden();
 }
 
 void DatetimeSpanSelWt::applyPreset(int preset)
@@ -217,23 +237,24 @@ void DatetimeSpanSelWt::applyPreset(int preset)
 
 void DatetimeSpanSelWt::customEvent(QEvent* event)
 {
-    if (changePending && event->type() == spanChangedEvent) {
-        changePending = false;
-        emit signalDatetimeSpanSelChanged(ui->startCalendar->getSelectDateTime(), ui->endCalendar->getSelectDateTime());
+    if (d->changePending && event->type() == spanChangedEvent()) {
+        d->changePending = false;
+        emit signalDatetimeSpanSelChanged(
+            d->ui->startCalendar->getSelectDateTime(), d->ui->endCalendar->getSelectDateTime());
     }
     ZWidget::customEvent(event);
 }
 
 void DatetimeSpanSelWt::slotStartDateTimeChanged(const QDateTime& dateTime, qint64 msecs)
 {
-    const QDateTime lo = dateTime.addSecs(minSpanSecs);
-    const QDateTime hi = dateTime.addSecs(maxSpanSecs);
-    QDateTime end = ui->endCalendar->getSelectDateTime();
+    const QDateTime lo = dateTime.addSecs(d->minSpanSecs);
+    const QDateTime hi = dateTime.addSecs(d->maxSpanSecs);
+    QDateTime end = d->ui->endCalendar->getSelectDateTime();
     // An end that leaves the allowed window moves as far as the start did; the range clamps what remains.
     if (end < lo || end > hi)
         end = end.addMSecs(msecs);
-    ui->endCalendar->setRange(lo, hi);
-    ui->endCalendar->setInitDateTime(end);
+    d->ui->endCalendar->setRange(lo, hi);
+    d->ui->endCalendar->setInitDateTime(end);
     datetimeSpaceChanged();
 }
 
@@ -246,10 +267,10 @@ void DatetimeSpanSelWt::slotEndDateTimeChanged(const QDateTime& dateTime, qint64
 
 void DatetimeSpanSelWt::datetimeSpaceChanged()
 {
-    if (changePending)
+    if (d->changePending)
         return;
-    changePending = true;
-    QCoreApplication::postEvent(this, new QEvent(spanChangedEvent));
+    d->changePending = true;
+    QCoreApplication::postEvent(this, new QEvent(spanChangedEvent()));
 }
 
 } // namespace ZCORVANEBASE

@@ -10,16 +10,41 @@
 namespace ZCORVANEBASE {
 
 namespace {
+// The host's images: it registers them in its own resources.
 const char* const calendarIconNormal = ":/images/images/ico_calendar_n.png";
 const char* const calendarIconHover = ":/images/images/ico_calendar_h.png";
+// Room for a described pair in any of the languages, in UTF-8 bytes.
+constexpr int maxTextBytes = 120;
+} // namespace
+
+class TimeSpaceLineEt::Private
+{
+public:
+    QString describe(const QDateTime& dateTime) const;
+
+    QAction* calendarAction = nullptr;
+    QDateTime startTime;
+    QDateTime endTime;
+    bool useYear = false;
+    bool useTime = true;
+};
+
+// "yyyy-MM-dd hh:mm" or "MM-dd hh:mm"; without the time only the last five characters go, so the date keeps its
+// trailing blank.
+QString TimeSpaceLineEt::Private::describe(const QDateTime& dateTime) const
+{
+    const QString full = dateTime.toString(dateTimeFormat);
+    QString part = useYear ? full.left(16) : full.mid(5, 11);
+    if (!useTime)
+        part.chop(5);
+    return part;
 }
 
 TimeSpaceLineEt::TimeSpaceLineEt(QWidget* parent)
     : ZLineEdit(parent)
-    , calendarAction(new QAction(this))
-    , useYear(false)
-    , useTime(true)
+    , d(new Private)
 {
+    d->calendarAction = new QAction(this);
     init();
 }
 
@@ -27,16 +52,16 @@ TimeSpaceLineEt::~TimeSpaceLineEt() = default;
 
 void TimeSpaceLineEt::init()
 {
-    setMaxByteLength(120);
+    setMaxByteLength(maxTextBytes);
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    calendarAction->setIcon(QIcon(QString::fromLatin1(calendarIconNormal)));
-    addAction(calendarAction, QLineEdit::TrailingPosition);
+    d->calendarAction->setIcon(QIcon(QString::fromLatin1(calendarIconNormal)));
+    addAction(d->calendarAction, QLineEdit::TrailingPosition);
 
     const QDateTime start(QDate::currentDate(), QTime(0, 0));
     setDateTimeSpace(start, start.addDays(1).addSecs(-1));
     retranslate();
 
-    connect(calendarAction, SIGNAL(triggered()), this, SIGNAL(signalClicked()));
+    connect(d->calendarAction, &QAction::triggered, this, &TimeSpaceLineEt::signalClicked);
     installEventFilter(this);
 }
 
@@ -44,17 +69,17 @@ void TimeSpaceLineEt::setDateTimeSpace(const QDateTime& start, const QDateTime& 
 {
     if (!start.isValid() || !end.isValid())
         return;
-    startTime = start;
-    endTime = end;
-    setText(describe(startTime) + tr(" To ") + describe(endTime));
+    d->startTime = start;
+    d->endTime = end;
+    setText(d->describe(d->startTime) + tr(" To ") + d->describe(d->endTime));
 }
 
 void TimeSpaceLineEt::retranslate()
 {
-    calendarAction->setText(tr("Choose time span"));
-    calendarAction->setToolTip(calendarAction->text());
+    d->calendarAction->setText(tr("Choose time span"));
+    d->calendarAction->setToolTip(d->calendarAction->text());
     setAccessibleName(tr("Time span"));
-    setDateTimeSpace(startTime, endTime);
+    setDateTimeSpace(d->startTime, d->endTime);
 }
 
 void TimeSpaceLineEt::changeEvent(QEvent* event)
@@ -66,46 +91,35 @@ void TimeSpaceLineEt::changeEvent(QEvent* event)
 
 QPair<QDateTime, QDateTime> TimeSpaceLineEt::getDateTimeSpace() const
 {
-    return qMakePair(startTime, endTime);
+    return qMakePair(d->startTime, d->endTime);
 }
 
 QDateTime TimeSpaceLineEt::getStartTime() const
 {
-    return startTime;
+    return d->startTime;
 }
 
 QDateTime TimeSpaceLineEt::getEndTime() const
 {
-    return endTime;
+    return d->endTime;
 }
 
 void TimeSpaceLineEt::setUsingYearInTimeSpaceDescription(bool use)
 {
-    useYear = use;
-    setDateTimeSpace(startTime, endTime);
+    d->useYear = use;
+    setDateTimeSpace(d->startTime, d->endTime);
 }
 
 void TimeSpaceLineEt::setUsingTimeInTimeSpaceDescription(bool use)
 {
-    useTime = use;
-    setDateTimeSpace(startTime, endTime);
-}
-
-// "yyyy-MM-dd hh:mm" or "MM-dd hh:mm"; without the time only the last five characters go, so the date keeps its
-// trailing blank.
-QString TimeSpaceLineEt::describe(const QDateTime& dateTime) const
-{
-    const QString full = dateTime.toString(dateTimeFormat);
-    QString part = useYear ? full.left(16) : full.mid(5, 11);
-    if (!useTime)
-        part.chop(5);
-    return part;
+    d->useTime = use;
+    setDateTimeSpace(d->startTime, d->endTime);
 }
 
 bool TimeSpaceLineEt::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this
-        && followPointerWithActionIcon(this, calendarAction, QString::fromLatin1(calendarIconNormal),
+        && followPointerWithActionIcon(this, d->calendarAction, QString::fromLatin1(calendarIconNormal),
             QString::fromLatin1(calendarIconHover), event))
         emit signalClicked();
     return ZLineEdit::eventFilter(watched, event);

@@ -5,23 +5,13 @@
 #include <QDateTime>
 #include <QPair>
 
-QT_BEGIN_NAMESPACE
-class QAction;
-QT_END_NAMESPACE
+#include <memory>
 
 namespace ZCORVANEBASE {
 
-// A line edit that shows a start/end pair as one line, for example "03-05 00:00 To 03-05 23:59", with a calendar icon
-// at its right end. A click on the text or on the icon emits signalClicked(); the host then opens its picker and
-// writes the result back with setDateTimeSpace(). The text is only a display: typing into the edit never changes the
-// stored pair. The pair is stored as given, in any order, and starts as today 00:00:00 to today 23:59:59 (local time).
-//
-// The calendar icons ":/images/images/ico_calendar_n.png" and ":/images/images/ico_calendar_h.png" belong to the
-// host application, which registers them in its own resources. An invalid date-time leaves the pair unchanged.
-//
-// On a language switch the text is written again from the stored pair (" To " translated; anything typed is
-// replaced). The edit's accessible name is "Time span" and the icon's action reads "Choose time span", both
-// translated.
+// A line edit that shows a stored start/end pair as one line ("03-05 00:00 To 03-05 23:59") with a calendar icon at
+// its right end; a click on the text or the icon emits signalClicked(), and the host writes the chosen pair back.
+// The text is only a display: typing never changes the pair. Owned by its parent like any widget.
 class ZCORVANEBASE_EXPORT TimeSpaceLineEt : public ZLineEdit
 {
     Q_OBJECT
@@ -30,7 +20,7 @@ public:
     explicit TimeSpaceLineEt(QWidget* parent = nullptr);
     ~TimeSpaceLineEt() override;
 
-    void setDateTimeSpace(const QDateTime& start, const QDateTime& end);
+    void setDateTimeSpace(const QDateTime& start, const QDateTime& end); // stored as given, in any order
     QPair<QDateTime, QDateTime> getDateTimeSpace() const;
     QDateTime getStartTime() const;
     QDateTime getEndTime() const;
@@ -48,13 +38,9 @@ protected:
 private:
     void init();
     void retranslate();
-    QString describe(const QDateTime& dateTime) const;
 
-    QAction* calendarAction;
-    QDateTime startTime;
-    QDateTime endTime;
-    bool useYear;
-    bool useTime;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

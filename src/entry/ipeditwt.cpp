@@ -21,54 +21,58 @@ QString fieldPart(const QLineEdit* edit)
 const QChar ideographicFullStop(0x3002);
 } // namespace
 
+class IpEditWt::Private
+{
+public:
+    const std::unique_ptr<Ui::IpEditWt> ui = std::make_unique<Ui::IpEditWt>();
+    QList<QLineEdit*> lineEdits; // lineEdit1..lineEdit4: every read and every focus move goes through this list
+};
+
 IpEditWt::IpEditWt(QWidget* parent)
     : QWidget(parent)
-    , ui(new Ui::IpEditWt)
+    , d(new Private)
 {
     init();
 }
 
-IpEditWt::~IpEditWt()
-{
-    delete ui;
-}
+IpEditWt::~IpEditWt() = default;
 
 void IpEditWt::init()
 {
-    ui->setupUi(this);
+    d->ui->setupUi(this);
 
     // The style sheet selects the frame, the fields and the dots by these properties.
-    ui->label->setProperty("wtIpEditLab", true);
-    ui->label_1->setProperty("wtIpEditLab", true);
-    ui->label_2->setProperty("wtIpEditLab", true);
-    ui->lineEdit1->setProperty("wtIpEditEdit", true);
-    ui->lineEdit2->setProperty("wtIpEditEdit", true);
-    ui->lineEdit3->setProperty("wtIpEditEdit", true);
-    ui->lineEdit4->setProperty("wtIpEditEdit", true);
-    ui->wtIpEdit->setProperty("wtIpEdit", true);
+    d->ui->label->setProperty("wtIpEditLab", true);
+    d->ui->label_1->setProperty("wtIpEditLab", true);
+    d->ui->label_2->setProperty("wtIpEditLab", true);
+    d->ui->lineEdit1->setProperty("wtIpEditEdit", true);
+    d->ui->lineEdit2->setProperty("wtIpEditEdit", true);
+    d->ui->lineEdit3->setProperty("wtIpEditEdit", true);
+    d->ui->lineEdit4->setProperty("wtIpEditEdit", true);
+    d->ui->wtIpEdit->setProperty("wtIpEdit", true);
 
-    m_lineEdits << ui->lineEdit1 << ui->lineEdit2 << ui->lineEdit3 << ui->lineEdit4;
+    d->lineEdits << d->ui->lineEdit1 << d->ui->lineEdit2 << d->ui->lineEdit3 << d->ui->lineEdit4;
 
     connectSignalsWithSlots();
 
-    for (QLineEdit* edit : qAsConst(m_lineEdits)) {
+    for (QLineEdit* edit : qAsConst(d->lineEdits)) {
         edit->installEventFilter(this);
         // The validator lets 256..999 and a lone sign through as intermediate input; onTextEdited() cuts them back.
         edit->setValidator(new QIntValidator(0, 255, this));
     }
 
     installEventFilter(this);
-    setFocusProxy(m_lineEdits.first());
+    setFocusProxy(d->lineEdits.first());
     retranslate();
 }
 
 void IpEditWt::retranslate()
 {
     // The form's texts (the dots, the title); the fields' texts are the user's and stay.
-    ui->retranslateUi(this);
+    d->ui->retranslateUi(this);
     setAccessibleName(tr("IP address"));
-    for (int i = 0; i < m_lineEdits.size(); ++i)
-        m_lineEdits.at(i)->setAccessibleName(tr("IP address, field %1 of %2").arg(i + 1).arg(m_lineEdits.size()));
+    for (int i = 0; i < d->lineEdits.size(); ++i)
+        d->lineEdits.at(i)->setAccessibleName(tr("IP address, field %1 of %2").arg(i + 1).arg(d->lineEdits.size()));
 }
 
 void IpEditWt::changeEvent(QEvent* event)
@@ -80,15 +84,15 @@ void IpEditWt::changeEvent(QEvent* event)
 
 void IpEditWt::connectSignalsWithSlots()
 {
-    for (QLineEdit* edit : qAsConst(m_lineEdits))
-        connect(edit, SIGNAL(textEdited(QString)), this, SLOT(onTextEdited(QString)));
+    for (QLineEdit* edit : qAsConst(d->lineEdits))
+        connect(edit, &QLineEdit::textEdited, this, &IpEditWt::onTextEdited);
 }
 
 QString IpEditWt::text()
 {
     return QStringLiteral("%1.%2.%3.%4")
-        .arg(fieldPart(m_lineEdits.at(0)), fieldPart(m_lineEdits.at(1)), fieldPart(m_lineEdits.at(2)),
-            fieldPart(m_lineEdits.at(3)));
+        .arg(fieldPart(d->lineEdits.at(0)), fieldPart(d->lineEdits.at(1)), fieldPart(d->lineEdits.at(2)),
+            fieldPart(d->lineEdits.at(3)));
 }
 
 void IpEditWt::setText(const QString& text)
@@ -98,13 +102,13 @@ void IpEditWt::setText(const QString& text)
         address = QStringLiteral("127.0.0.1");
 
     const QStringList parts = address.split(QLatin1Char('.'), Qt::KeepEmptyParts, Qt::CaseSensitive);
-    for (int i = 0; i < m_lineEdits.size() && i < parts.size(); ++i)
-        m_lineEdits.at(i)->setText(parts.at(i));
+    for (int i = 0; i < d->lineEdits.size() && i < parts.size(); ++i)
+        d->lineEdits.at(i)->setText(parts.at(i));
 }
 
 bool IpEditWt::isValid()
 {
-    for (const QLineEdit* edit : qAsConst(m_lineEdits)) {
+    for (const QLineEdit* edit : qAsConst(d->lineEdits)) {
         if (edit->text().isEmpty())
             return false;
     }
@@ -116,14 +120,14 @@ unsigned int IpEditWt::toIPv4Address()
     // Unsigned all the way: a negative or oversized field set through setText() wraps instead of invoking
     // undefined shifts.
     quint32 address = 0;
-    for (const QLineEdit* edit : qAsConst(m_lineEdits))
+    for (const QLineEdit* edit : qAsConst(d->lineEdits))
         address = (address << 8) + static_cast<quint32>(edit->text().toInt(nullptr, 10));
     return address;
 }
 
 void IpEditWt::setFocus()
 {
-    m_lineEdits.first()->setFocus();
+    d->lineEdits.first()->setFocus();
 }
 
 void IpEditWt::onTextEdited(const QString& text)
@@ -147,7 +151,7 @@ void IpEditWt::onTextEdited(const QString& text)
 
 void IpEditWt::focusField(int index, bool selectAll)
 {
-    QLineEdit* edit = m_lineEdits.at(index);
+    QLineEdit* edit = d->lineEdits.at(index);
     edit->setFocus();
     if (selectAll)
         edit->selectAll();
@@ -156,11 +160,11 @@ void IpEditWt::focusField(int index, bool selectAll)
 bool IpEditWt::eventFilter(QObject* watched, QEvent* event)
 {
     auto* edit = qobject_cast<QLineEdit*>(watched);
-    const int index = edit ? m_lineEdits.indexOf(edit) : -1;
+    const int index = edit ? d->lineEdits.indexOf(edit) : -1;
     if (index < 0)
         return QWidget::eventFilter(watched, event);
 
-    const int last = m_lineEdits.size() - 1;
+    const int last = d->lineEdits.size() - 1;
     if (event->type() == QEvent::KeyPress) {
         const auto* keyEvent = static_cast<QKeyEvent*>(event);
         const int key = keyEvent->key();

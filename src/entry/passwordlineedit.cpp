@@ -7,6 +7,7 @@
 #include <QKeySequence>
 #include <QRegExp>
 #include <QRegExpValidator>
+#include <QSignalBlocker>
 
 namespace ZCORVANEBASE {
 
@@ -17,12 +18,25 @@ const QString hideNormalIcon = QStringLiteral(":/images/images/hide_pwd_n.png");
 const QString hideHoverIcon = QStringLiteral(":/images/images/hide_pwd_h.png");
 } // namespace
 
+class PasswordLineEdit::Private
+{
+public:
+    QAction* eyeAction = nullptr; // checked: the text is shown
+    RevealMode revealMode = RevealAlways;
+    bool eyeVisible = true; // as last given to setEyeVisible()
+    bool storedText = false; // the text was set from code and the user has not cleared it since
+    bool userEdit = false; // between textEdited() and the textChanged() of the same edit
+    QLineEdit::EchoMode historyEchoMode = QLineEdit::Normal; // the echo mode the undo history was recorded in
+};
+
 PasswordLineEdit::PasswordLineEdit(QWidget* parent)
     : ZLineEdit(parent)
-    , m_eyeAction(nullptr)
+    , d(new Private)
 {
     init();
 }
+
+PasswordLineEdit::~PasswordLineEdit() = default;
 
 void PasswordLineEdit::init()
 {
@@ -33,10 +47,10 @@ void PasswordLineEdit::init()
     // Whitespace is refused at any position; the empty text stays allowed.
     setValidator(new QRegExpValidator(QRegExp(QStringLiteral("^\\S+$")), this));
 
-    m_eyeAction = new QAction(this);
-    m_eyeAction->setCheckable(true);
-    m_eyeAction->setChecked(false);
-    addAction(m_eyeAction, QLineEdit::TrailingPosition);
+    d->eyeAction = new QAction(this);
+    d->eyeAction->setCheckable(true);
+    d->eyeAction->setChecked(false);
+    addAction(d->eyeAction, QLineEdit::TrailingPosition);
     setWtStyle(WidgetStyleNormal);
     retranslate();
 
@@ -46,9 +60,9 @@ void PasswordLineEdit::init()
 void PasswordLineEdit::retranslate()
 {
     // The text names what a click does; the button shows only the icon.
-    const QString text = m_eyeAction->isChecked() ? tr("Hide password") : tr("Show password");
-    m_eyeAction->setText(text);
-    m_eyeAction->setToolTip(text);
+    const QString text = d->eyeAction->isChecked() ? tr("Hide password") : tr("Show password");
+    d->eyeAction->setText(text);
+    d->eyeAction->setToolTip(text);
 }
 
 void PasswordLineEdit::changeEvent(QEvent* event)
@@ -61,21 +75,23 @@ void PasswordLineEdit::changeEvent(QEvent* event)
 void PasswordLineEdit::connectSignalsWithSlots()
 {
     // The handler is a plain private member, not a slot: the class adds nothing to the meta-object.
-    connect(m_eyeAction, &QAction::triggered, this, &PasswordLineEdit::applyEyeState);
+    connect(d->eyeAction, &QAction::triggered, this, &PasswordLineEdit::applyEyeState);
     // textEdited() comes just before the textChanged() of the same user edit; a textChanged() alone is code's.
-    connect(this, &QLineEdit::textEdited, this, [this] { m_userEdit = true; });
+    connect(this, &QLineEdit::textEdited, this, [this] { d->userEdit = true; });
     connect(this, &QLineEdit::textChanged, this, &PasswordLineEdit::followText);
 }
 
+// A text set from code is a stored password. Only emptying the field ends that: typing onto a stored text leaves the
+// stored part in it.
 void PasswordLineEdit::followText(const QString& text)
 {
-    const bool user = m_userEdit;
-    m_userEdit = false;
-    const bool stored = text.isEmpty() ? false : (user ? m_storedText : true);
-    if (stored == m_storedText)
+    const bool user = d->userEdit;
+    d->userEdit = false;
+    const bool stored = text.isEmpty() ? false : (user ? d->storedText : true);
+    if (stored == d->storedText)
         return;
-    m_storedText = stored;
-    if (m_revealMode == RevealOnlyNew)
+    d->storedText = stored;
+    if (d->revealMode == RevealOnlyNew)
         updateEye();
 }
 
@@ -83,59 +99,88 @@ void PasswordLineEdit::setRevealMode(RevealMode mode)
 {
     if (mode != RevealAlways && mode != RevealOnlyNew && mode != RevealNever)
         return;
-    m_revealMode = mode;
+    d->revealMode = mode;
     updateEye();
 }
 
 PasswordLineEdit::RevealMode PasswordLineEdit::revealMode() const
 {
-    return m_revealMode;
+    return d->revealMode;
 }
 
+// A locked eye also masks the text, whatever the echo was: a stored password must not stay readable because the field
+// was showing a new one before. The eye that comes back starts unchecked, on the "hide_pwd" image.
 void PasswordLineEdit::updateEye()
 {
-    const bool locked = m_revealMode == RevealNever || (m_revealMode == RevealOnlyNew && m_storedText);
-    if (locked && (m_eyeAction->isChecked() || echoMode() != QLineEdit::Password)) {
-        m_eyeAction->setChecked(false);
+    const bool locked = d->revealMode == RevealNever || (d->revealMode == RevealOnlyNew && d->storedText);
+    if (locked && (d->eyeAction->isChecked() || echoMode() != QLineEdit::Password)) {
+        d->eyeAction->setChecked(false);
         setEchoMode(QLineEdit::Password);
-        m_eyeAction->setIcon(QIcon(underMouse() || hasFocus() ? hideHoverIcon : hideNormalIcon));
+        keepHistoryInEchoMode();
+        d->eyeAction->setIcon(QIcon(underMouse() || hasFocus() ? hideHoverIcon : hideNormalIcon));
         retranslate();
     }
-    m_eyeAction->setVisible(m_eyeVisible && !locked);
+    d->eyeAction->setVisible(d->eyeVisible && !locked);
 }
 
 void PasswordLineEdit::applyEyeState(bool checked)
 {
     if (checked) {
         setEchoMode(QLineEdit::Normal);
-        m_eyeAction->setIcon(QIcon(showHoverIcon));
+        d->eyeAction->setIcon(QIcon(showHoverIcon));
     } else {
         setEchoMode(QLineEdit::Password);
-        m_eyeAction->setIcon(QIcon(hideHoverIcon));
+        d->eyeAction->setIcon(QIcon(hideHoverIcon));
     }
+    keepHistoryInEchoMode();
     retranslate();
+}
+
+// A line edit's undo in password echo clears the field and records that as removals; replayed after a switch to
+// normal echo, such a history falls out of step with the text (the cursor can end up past the end of an empty
+// field, and the next key typed then pads the text with a space the validator never sees). So the history never
+// reaches across a switch of the echo mode: it is dropped, and the text, cursor, selection and modified flag are put
+// back as they were, without a signal.
+void PasswordLineEdit::keepHistoryInEchoMode()
+{
+    if (echoMode() == d->historyEchoMode)
+        return;
+    d->historyEchoMode = echoMode();
+    const QSignalBlocker blocker(this);
+    const int cursor = cursorPosition();
+    const int selectionStart = this->selectionStart();
+    const int selectionLength = this->selectionLength();
+    const bool modified = isModified();
+    setText(text()); // the same text: no change reported, the history goes
+    if (selectionStart < 0)
+        setCursorPosition(cursor);
+    else if (cursor == selectionStart)
+        setSelection(selectionStart + selectionLength, -selectionLength);
+    else
+        setSelection(selectionStart, selectionLength);
+    setModified(modified);
 }
 
 void PasswordLineEdit::setEyeVisible(bool visible)
 {
-    m_eyeVisible = visible;
+    d->eyeVisible = visible;
     updateEye();
 }
 
 void PasswordLineEdit::setWtStyle(WidgetStyle style)
 {
-    const bool shown = m_eyeAction->isChecked();
+    const bool shown = d->eyeAction->isChecked();
     switch (style) {
     case WidgetStyleNormal:
         if (!hasFocus())
-            m_eyeAction->setIcon(QIcon(shown ? showNormalIcon : hideNormalIcon));
+            d->eyeAction->setIcon(QIcon(shown ? showNormalIcon : hideNormalIcon));
         break;
     case WidgetStyleHover:
         if (!hasFocus())
-            m_eyeAction->setIcon(QIcon(shown ? showHoverIcon : hideHoverIcon));
+            d->eyeAction->setIcon(QIcon(shown ? showHoverIcon : hideHoverIcon));
         break;
     case WidgetStyleActive:
-        m_eyeAction->setIcon(QIcon(shown ? showHoverIcon : hideHoverIcon));
+        d->eyeAction->setIcon(QIcon(shown ? showHoverIcon : hideHoverIcon));
         break;
     default:
         break;
@@ -164,15 +209,15 @@ bool PasswordLineEdit::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == this && event->type() == QEvent::KeyPress) {
         auto* keyEvent = static_cast<QKeyEvent*>(event);
-        // No history: a line edit's undo empties a hidden text, and once the eye has switched the echo that history
-        // no longer matches the text, so that undo, redo and the next key typed can put a space into it past the
-        // validator. Undo would also bring back a stored password the user has cleared.
+        // Undo and redo stay the line edit's, except where they could bring back a stored password the user has
+        // cleared.
+        const bool history = keyEvent->matches(QKeySequence::Undo) || keyEvent->matches(QKeySequence::Redo);
         if (keyEvent->matches(QKeySequence::Paste) || keyEvent->matches(QKeySequence::Copy)
-            || keyEvent->matches(QKeySequence::Cut) || keyEvent->matches(QKeySequence::Undo)
-            || keyEvent->matches(QKeySequence::Redo)) {
+            || keyEvent->matches(QKeySequence::Cut) || (history && d->revealMode == RevealOnlyNew)) {
             event->accept();
             return true;
         }
+        keepHistoryInEchoMode(); // the host may have switched the echo mode itself since the last key
     }
     return ZLineEdit::eventFilter(watched, event);
 }

@@ -5,54 +5,30 @@
 #include "frame/zcorvanebase_global.h"
 #include "frame/zlineedit.h"
 
-class QAction;
+#include <memory>
 
 namespace ZCORVANEBASE {
 
-// A line edit for secrets. It refuses whitespace anywhere in the text, input-method composition, the context menu and
-// the copy, cut, paste, undo and redo shortcuts, and it carries an eye button at its right end that switches between
-// hidden and plain echo (checked = shown). The eye's icon follows the pointer and the style state: "_h" while hovered
-// or active, "_n" otherwise, "show_pwd" while the text is shown and "hide_pwd" while it is hidden.
-//
-// No edit history: a line edit's undo empties a hidden text, and once the echo has switched that history no longer
-// matches the text (typing can then put characters into it that were never typed). A host that calls undo() or
-// redo() itself on this field gets that line edit behaviour.
-//
-// The field starts like its base class, in normal echo, with the eye unchecked and the "hide_pwd" icon. We leave it
-// so because callers use the field for new passwords as well, where the text is usually shown until the user hides
-// it; a caller that wants the text hidden from the start calls setEchoMode(QLineEdit::Password) itself. The echo mode
-// changes afterwards only when the user triggers the eye.
-//
-// Stored passwords: setRevealMode() decides whether the eye may show the text at all.
-// - RevealAlways (the default): the eye is there as described above.
-// - RevealOnlyNew: while the text is one set from code (setText() with a non-empty text, typically a password the
-//   client stored), the eye is hidden, so nobody at the desk can read a password they did not type. Once the user
-//   has cleared the field (or code sets an empty text) the eye comes back for what is typed from then on. Typing
-//   onto a stored text does not bring it back: the field still holds the stored part.
-// - RevealNever: the eye is hidden for good.
-// Whenever the mode hides the eye, the field masks its text (password echo, eye unchecked), whatever echo mode it
-// had: a stored password must not stay readable because the field was showing a new one before. The eye that
-// comes back starts unchecked, showing the "hide_pwd" image. setEyeVisible(false) still hides the eye in every mode.
-//
-// Accessibility: the eye's action carries the text and tool tip "Show password" or "Hide password" (what a click
-// does), so screen readers name the button; both follow a runtime language switch.
-//
-// The four eye images (":/images/images/show_pwd_n.png", "show_pwd_h.png", "hide_pwd_n.png", "hide_pwd_h.png") are the
-// host application's: it registers them in its own resources.
+// A line edit for secrets: it refuses whitespace, input-method composition, the context menu and the copy, cut and
+// paste shortcuts, and carries an eye button at its right end that switches between hidden and plain echo. It starts
+// in normal echo (setEchoMode(QLineEdit::Password) hides the text from the start). Owned by its parent like any
+// widget; the four eye images are the host's.
 class ZCORVANEBASE_EXPORT PasswordLineEdit : public ZLineEdit
 {
     Q_OBJECT
 
 public:
+    // Whether the eye may show the text; whenever a mode hides the eye, the text is masked too.
     enum RevealMode
     {
-        RevealAlways,
-        RevealOnlyNew,
+        RevealAlways, // the default
+        RevealOnlyNew, // no eye while the text is one set from code, until the user clears it; no undo or redo
         RevealNever
     };
     Q_ENUM(RevealMode)
 
     explicit PasswordLineEdit(QWidget* parent = nullptr);
+    ~PasswordLineEdit() override;
 
     void setEyeVisible(bool visible);
     void setRevealMode(RevealMode mode);
@@ -75,12 +51,10 @@ private:
     void applyEyeState(bool checked);
     void followText(const QString& text);
     void updateEye();
+    void keepHistoryInEchoMode();
 
-    QAction* m_eyeAction;
-    RevealMode m_revealMode = RevealAlways;
-    bool m_eyeVisible = true; // as last given to setEyeVisible()
-    bool m_storedText = false; // the text was set from code and the user has not cleared it since
-    bool m_userEdit = false; // between textEdited() and the textChanged() of the same edit
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

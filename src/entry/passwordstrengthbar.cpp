@@ -1,22 +1,42 @@
 #include "entry/passwordstrengthbar.h"
 
 #include "entry/passwordlineedit.h"
+#include "frame/constants.h"
 #include "frame/hostaccess_p.h"
 
 #include <QEvent>
 #include <QPainter>
 #include <QPainterPath>
+#include <QPointer>
 
 namespace ZCORVANEBASE {
 
 namespace {
-const int segmentCount = 3;
-const int segmentGap = 3;
-const char trackColor[] = "#26344a";
+constexpr int segmentCount = 3;
+constexpr int segmentGap = 3;
+constexpr int minimumSegmentWidth = 4;
+constexpr int minimumBarHeight = 2;
+constexpr QSize preferredSize(160, 6);
+// The empty track and the grades, chosen to read on the library's dark backgrounds: grey while too short (not a
+// grade yet, only "keep typing"), then red, amber and green.
+const char* const trackColor = "#26344a";
+const char* const tooShortColor = "#8d9bb0";
+const char* const mediumColor = "#e8a33d";
 } // namespace
+
+class PasswordStrengthBar::Private
+{
+public:
+    QPointer<PasswordLineEdit> edit; // forgotten when the field is destroyed
+    QString password;
+    QStringList weakList;
+    bool weakListKnown = false; // set once the host's list was asked for, or a list was given
+    PwdStrengthDetails details;
+};
 
 PasswordStrengthBar::PasswordStrengthBar(QWidget* parent)
     : QWidget(parent)
+    , d(new Private)
 {
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     grade();
@@ -26,9 +46,9 @@ PasswordStrengthBar::~PasswordStrengthBar() = default;
 
 void PasswordStrengthBar::setPasswordLineEdit(PasswordLineEdit* edit)
 {
-    if (m_edit)
-        disconnect(m_edit, nullptr, this, nullptr);
-    m_edit = edit;
+    if (d->edit)
+        disconnect(d->edit, nullptr, this, nullptr);
+    d->edit = edit;
     if (!edit)
         return;
     connect(edit, &QLineEdit::textChanged, this, &PasswordStrengthBar::setPassword);
@@ -37,74 +57,74 @@ void PasswordStrengthBar::setPasswordLineEdit(PasswordLineEdit* edit)
 
 PasswordLineEdit* PasswordStrengthBar::passwordLineEdit() const
 {
-    return m_edit;
+    return d->edit;
 }
 
 void PasswordStrengthBar::setPassword(const QString& pwd)
 {
-    m_password = pwd;
+    d->password = pwd;
     grade();
 }
 
 void PasswordStrengthBar::setWeakPwdList(const QStringList& weakList)
 {
-    m_weakList = weakList;
-    m_weakListKnown = true;
+    d->weakList = weakList;
+    d->weakListKnown = true;
     grade();
 }
 
 QStringList PasswordStrengthBar::weakPwdList()
 {
-    if (!m_weakListKnown) {
+    if (!d->weakListKnown) {
         // Asked once: the host reads its list afresh on every call.
         if (auto* worker = hostWorker("getWeakPwdList")) {
-            m_weakList = worker->getWeakPwdList();
-            m_weakListKnown = true;
+            d->weakList = worker->getWeakPwdList();
+            d->weakListKnown = true;
         }
     }
-    return m_weakList;
+    return d->weakList;
 }
 
 PwdStrength PasswordStrengthBar::strength() const
 {
-    return m_details.strength;
+    return d->details.strength;
 }
 
 QStringList PasswordStrengthBar::hints() const
 {
-    return m_details.hints;
+    return d->details.hints;
 }
 
 QColor PasswordStrengthBar::gradeColor(PwdStrength strength)
 {
     switch (strength) {
     case PwdTooShort:
-        return QColor(QStringLiteral("#8d9bb0"));
+        return QColor(QLatin1String(tooShortColor));
     case PwdWeak:
-        return QColor(QStringLiteral("#dc4d4d"));
+        return QColor(colorAlarm);
     case PwdMedium:
-        return QColor(QStringLiteral("#e8a33d"));
+        return QColor(QLatin1String(mediumColor));
     case PwdStrong:
-        return QColor(QStringLiteral("#00cf8b"));
+        return QColor(colorRecording);
     }
-    return QColor(trackColor);
+    return QColor(QLatin1String(trackColor));
 }
 
 void PasswordStrengthBar::grade()
 {
-    const PwdStrength before = m_details.strength;
+    const PwdStrength before = d->details.strength;
     // An empty text needs no list (and asks no host).
-    m_details = checkPwdStrengthDetailed(m_password, m_password.isEmpty() ? QStringList() : weakPwdList());
+    d->details = checkPwdStrengthDetailed(d->password, d->password.isEmpty() ? QStringList() : weakPwdList());
     retranslate();
     update();
-    if (m_details.strength != before)
-        emit signalStrengthChanged(before, m_details.strength);
+    if (d->details.strength != before)
+        emit signalStrengthChanged(before, d->details.strength);
 }
 
 void PasswordStrengthBar::retranslate()
 {
     QString grade;
-    switch (m_details.strength) {
+    switch (d->details.strength) {
     case PwdTooShort:
         grade = tr("Password strength: too short");
         break;
@@ -118,7 +138,7 @@ void PasswordStrengthBar::retranslate()
         grade = tr("Password strength: strong");
         break;
     }
-    const QString tip = (QStringList(grade) + m_details.hints).join(QLatin1Char('\n'));
+    const QString tip = (QStringList(grade) + d->details.hints).join(QLatin1Char('\n'));
     setToolTip(tip);
     setAccessibleName(tr("Password strength"));
     setAccessibleDescription(tip);
@@ -134,20 +154,20 @@ void PasswordStrengthBar::changeEvent(QEvent* event)
 
 QSize PasswordStrengthBar::sizeHint() const
 {
-    return QSize(160, 6);
+    return preferredSize;
 }
 
 QSize PasswordStrengthBar::minimumSizeHint() const
 {
-    return QSize(segmentCount * 4 + (segmentCount - 1) * segmentGap, 2);
+    return QSize(segmentCount * minimumSegmentWidth + (segmentCount - 1) * segmentGap, minimumBarHeight);
 }
 
 void PasswordStrengthBar::paintEvent(QPaintEvent*)
 {
     int filled = 0;
-    if (!m_password.isEmpty())
-        filled = m_details.strength == PwdMedium ? 2 : m_details.strength == PwdStrong ? 3 : 1;
-    const QColor fill = gradeColor(m_details.strength);
+    if (!d->password.isEmpty())
+        filled = d->details.strength == PwdMedium ? 2 : d->details.strength == PwdStrong ? 3 : 1;
+    const QColor fill = gradeColor(d->details.strength);
 
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
@@ -156,7 +176,7 @@ void PasswordStrengthBar::paintEvent(QPaintEvent*)
     const qreal radius = height() / 2.0;
     for (int i = 0; i < segmentCount; ++i) {
         const QRectF segment(i * (segmentWidth + segmentGap), 0, segmentWidth, height());
-        painter.setBrush(i < filled ? fill : QColor(trackColor));
+        painter.setBrush(i < filled ? fill : QColor(QLatin1String(trackColor)));
         painter.drawRoundedRect(segment, radius, radius);
     }
 }

@@ -34,18 +34,9 @@ struct PwdStrengthDetails
     QStringList hints; // translated, one sentence each, in the order listed at checkPwdStrengthDetailed()
 };
 
-// The grade of checkPwdStrength() (never a different one) and what the user could change, in this order:
-// - too short: fewer than 8 characters;
-// - on the weak list: `weakList` holds the password, compared without regard to case ("PASSWORD1" is as guessable
-//   as "password1"); pass CorvaneDllBaseWorker::getWeakPwdList() or a list of your own, or an empty list to skip it;
-// - a character repeated 3 or more times in a row ("aaa", "111"; case-sensitive), the first such run quoted;
-// - a run of 4 or more consecutive letters or digits, rising or falling ("abcd", "4567", "DCBA"; letters compared
-//   without regard to case, so "aBcD" counts too), the first such run quoted;
-// - characters outside the classes (a space, a non-ASCII letter), which keep any password at PwdWeak;
-// - the character classes to add while the mix is not yet a strong one: a letter (when there is none), an upper- or
-//   lower-case letter (when letters of one case only are there), a digit, a special character.
-// A strong password of 8 or more characters that is on no list and has no runs gets no hints. The texts follow the
-// installed catalogue at the time of the call.
+// The grade of checkPwdStrength() (never a different one) and, translated, what the user could change: too short, on
+// `weakList` (compared without regard to case; an empty list skips the check), repeated characters, runs of
+// consecutive letters or digits, characters of no class, the classes to add.
 ZCORVANEBASE_EXPORT PwdStrengthDetails checkPwdStrengthDetailed(const QString& pwd, const QStringList& weakList);
 
 } // namespace ZCORVANEBASE

@@ -13,18 +13,27 @@ const QString folderNormalIcon = QStringLiteral(":/images/images/folder_n.png");
 const QString folderHoverIcon = QStringLiteral(":/images/images/folder_h.png");
 } // namespace
 
+class SelDirLineEt::Private
+{
+public:
+    QAction* folderAction = nullptr;
+};
+
 SelDirLineEt::SelDirLineEt(QWidget* parent)
     : ZLineEdit(parent)
-    , m_folderAction(new QAction(this))
+    , d(new Private)
 {
+    d->folderAction = new QAction(this);
     init();
 }
+
+SelDirLineEt::~SelDirLineEt() = default;
 
 void SelDirLineEt::init()
 {
     setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    m_folderAction->setIcon(QIcon(folderNormalIcon));
-    addAction(m_folderAction, QLineEdit::TrailingPosition);
+    d->folderAction->setIcon(QIcon(folderNormalIcon));
+    addAction(d->folderAction, QLineEdit::TrailingPosition);
     retranslate();
     connectSignalsWithSlots();
     installEventFilter(this);
@@ -33,8 +42,8 @@ void SelDirLineEt::init()
 void SelDirLineEt::retranslate()
 {
     const QString text = tr("Choose a folder");
-    m_folderAction->setText(text);
-    m_folderAction->setToolTip(text);
+    d->folderAction->setText(text);
+    d->folderAction->setToolTip(text);
 }
 
 void SelDirLineEt::changeEvent(QEvent* event)
@@ -46,7 +55,7 @@ void SelDirLineEt::changeEvent(QEvent* event)
 
 void SelDirLineEt::connectSignalsWithSlots()
 {
-    connect(m_folderAction, SIGNAL(triggered()), this, SIGNAL(signalClicked()));
+    connect(d->folderAction, &QAction::triggered, this, &SelDirLineEt::signalClicked);
 }
 
 void SelDirLineEt::setText(const QString& text)
@@ -57,7 +66,9 @@ void SelDirLineEt::setText(const QString& text)
 
 bool SelDirLineEt::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == this && followPointerWithActionIcon(this, m_folderAction, folderNormalIcon, folderHoverIcon, event))
+    // The highlight stays while the pointer leaves a focused field, so the field still looks active while the user
+    // types in it; it goes with the focus.
+    if (watched == this && followPointerWithActionIcon(this, d->folderAction, folderNormalIcon, folderHoverIcon, event))
         emit signalClicked();
     // The field still handles every event itself.
     return ZLineEdit::eventFilter(watched, event);

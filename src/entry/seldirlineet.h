@@ -3,29 +3,22 @@
 #include "frame/zcorvanebase_global.h"
 #include "frame/zlineedit.h"
 
-class QAction;
+#include <memory>
 
 namespace ZCORVANEBASE {
 
-// The field that shows a chosen folder. The path is repeated as the tool tip (setText), a folder icon sits at the
-// right end and lights up while the pointer is over the field, and any click, on the icon or on the text, is
-// reported through signalClicked() so that the caller can offer a folder chooser and write the result back with
-// setText(). The field itself does not check the text.
-//
-// The folder action is named "Choose a folder" (its text and the icon's tool tip, for screen readers too); the
-// name follows a runtime language switch.
-//
-// The highlighted icon stays while the pointer leaves a focused field and returns to normal when the focus goes, so
-// the field still looks active while the user types in it.
+// The field that shows a chosen folder, the path repeated as its tool tip, with a folder icon at its right end that
+// lights up under the pointer. Any click, on the icon or the text, emits signalClicked(), so that the caller offers a
+// folder chooser and writes the result back with setText(). Owned by its parent like any widget.
 class ZCORVANEBASE_EXPORT SelDirLineEt : public ZLineEdit
 {
     Q_OBJECT
 
 public:
     explicit SelDirLineEt(QWidget* parent = nullptr);
+    ~SelDirLineEt() override;
 
-    // Sets the text and the tool tip. Typing changes only the text.
-    void setText(const QString& text);
+    void setText(const QString& text); // the text and the tool tip; typing changes only the text
 
 signals:
     void signalClicked();
@@ -39,7 +32,8 @@ private:
     void retranslate();
     void connectSignalsWithSlots();
 
-    QAction* m_folderAction;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

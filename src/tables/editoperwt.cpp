@@ -4,11 +4,17 @@
 
 namespace ZCORVANEBASE {
 
+class EditOperWt::Private
+{
+public:
+    const std::unique_ptr<Ui::EditOperWt> ui = std::make_unique<Ui::EditOperWt>();
+};
+
 EditOperWt::EditOperWt(const QString& key, QWidget* parent)
     : TableOperWt(parent)
-    , ui(new Ui::EditOperWt)
+    , d(new Private)
 {
-    ui->setupUi(this);
+    d->ui->setupUi(this);
     setKey(key);
     init();
 }
@@ -18,25 +24,22 @@ EditOperWt::EditOperWt(QWidget* parent)
 {
 }
 
-EditOperWt::~EditOperWt()
-{
-    delete ui;
-}
+EditOperWt::~EditOperWt() = default;
 
 void EditOperWt::init()
 {
-    ui->deleteBt->setProperty("DeleteBtn", true);
-    ui->editBt->setProperty("EditBtn", true);
+    d->ui->deleteBt->setProperty("DeleteBtn", true);
+    d->ui->editBt->setProperty("EditBtn", true);
     retranslate();
     connectSignalsWithSlots();
 }
 
 void EditOperWt::retranslate()
 {
-    ui->retranslateUi(this);
+    d->ui->retranslateUi(this);
     // The icon-only buttons are named as their tool tips say.
-    ui->editBt->setAccessibleName(ui->editBt->toolTip());
-    ui->deleteBt->setAccessibleName(ui->deleteBt->toolTip());
+    d->ui->editBt->setAccessibleName(d->ui->editBt->toolTip());
+    d->ui->deleteBt->setAccessibleName(d->ui->deleteBt->toolTip());
 }
 
 void EditOperWt::changeEvent(QEvent* event)
@@ -48,13 +51,13 @@ void EditOperWt::changeEvent(QEvent* event)
 
 void EditOperWt::connectSignalsWithSlots()
 {
-    connect(ui->editBt, SIGNAL(clicked()), this, SLOT(slotEditBtClicked()));
-    connect(ui->deleteBt, SIGNAL(clicked()), this, SLOT(slotDeleteBtClicked()));
+    connect(d->ui->editBt, &QPushButton::clicked, this, &EditOperWt::slotEditBtClicked);
+    connect(d->ui->deleteBt, &QPushButton::clicked, this, &EditOperWt::slotDeleteBtClicked);
 }
 
 void EditOperWt::setEditBtVisible(bool visible)
 {
-    ui->editBt->setVisible(visible);
+    d->ui->editBt->setVisible(visible);
 }
 
 void EditOperWt::slotEditBtClicked()

@@ -2,17 +2,13 @@
 
 #include "tables/tableoperwt.h"
 
-namespace ZCORVANEBASE {
-namespace Ui {
-class EditOperWt;
-}
+#include <memory>
 
-// The stock operation cell: an edit button and a delete button, centred in the cell 12 pixels apart, that report
-// the key of their row when clicked. The key is read at click time, so a later setKey changes what the next click
-// reports. The button icons come from the application's style sheet, which selects the buttons by the properties
-// "EditBtn" and "DeleteBtn" (the library ships matching images under ":/images/images/table_edit_*" and
-// ":/images/images/table_delete_*" for it). Screen readers name the buttons with their tool tips ("Edit",
-// "Delete"); both follow a runtime language switch.
+namespace ZCORVANEBASE {
+
+// The stock operation cell: an edit button and a delete button, centred 12 pixels apart, that report their row's key
+// (read at click time) when clicked. The application's style sheet gives the buttons their icons ("EditBtn",
+// "DeleteBtn"). Owned by its table once set as a cell widget.
 class ZCORVANEBASE_EXPORT EditOperWt : public TableOperWt
 {
     Q_OBJECT
@@ -41,7 +37,8 @@ private:
     void retranslate();
     void connectSignalsWithSlots();
 
-    Ui::EditOperWt* ui;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

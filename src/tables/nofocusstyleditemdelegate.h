@@ -7,7 +7,8 @@
 namespace ZCORVANEBASE {
 
 // The standard styled delegate without the keyboard-focus frame around the current item: the current item of a
-// focused view looks exactly like any other item; selection and hover looks are unchanged.
+// focused view looks exactly like any other item; selection and hover looks are unchanged. Each view makes its own,
+// parented to itself; it has no data of its own.
 class ZCORVANEBASE_EXPORT NoFocusStyledItemDelegate : public QStyledItemDelegate
 {
     Q_OBJECT

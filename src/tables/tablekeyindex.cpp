@@ -24,31 +24,18 @@ TableKeyIndex::TableKeyIndex(QTableWidget* table)
 
 TableKeyIndex::~TableKeyIndex() = default;
 
-TableKeyIndex* TableKeyIndex::of(QTableWidget* table)
-{
-    if (!table)
-        return nullptr;
-    if (auto* index = table->findChild<TableKeyIndex*>(QString(), Qt::FindDirectChildrenOnly))
-        return index;
-    return new TableKeyIndex(table);
-}
-
 void TableKeyIndex::connectSignalsWithSlots()
 {
     QAbstractItemModel* model = table->model();
-    connect(model, SIGNAL(rowsInserted(QModelIndex,int,int)), this, SLOT(slotRowsInserted(QModelIndex,int,int)));
-    connect(model, SIGNAL(rowsRemoved(QModelIndex,int,int)), this, SLOT(slotRowsRemoved(QModelIndex,int,int)));
-    connect(model,
-        SIGNAL(columnsInserted(QModelIndex,int,int)), this, SLOT(slotColumnsInsertedOrRemoved(QModelIndex,int,int)));
-    connect(model,
-        SIGNAL(columnsRemoved(QModelIndex,int,int)), this, SLOT(slotColumnsInsertedOrRemoved(QModelIndex,int,int)));
-    connect(model,
-        SIGNAL(dataChanged(QModelIndex,QModelIndex,QVector<int>)), this,
-            SLOT(slotDataChanged(QModelIndex,QModelIndex,QVector<int>)));
-    connect(model, SIGNAL(layoutChanged()), this, SLOT(slotInvalidate()));
-    connect(model, SIGNAL(modelReset()), this, SLOT(slotInvalidate()));
-    connect(model, SIGNAL(rowsMoved(QModelIndex,int,int,QModelIndex,int)), this, SLOT(slotInvalidate()));
-    connect(model, SIGNAL(columnsMoved(QModelIndex,int,int,QModelIndex,int)), this, SLOT(slotInvalidate()));
+    connect(model, &QAbstractItemModel::rowsInserted, this, &TableKeyIndex::slotRowsInserted);
+    connect(model, &QAbstractItemModel::rowsRemoved, this, &TableKeyIndex::slotRowsRemoved);
+    connect(model, &QAbstractItemModel::columnsInserted, this, &TableKeyIndex::slotColumnsInsertedOrRemoved);
+    connect(model, &QAbstractItemModel::columnsRemoved, this, &TableKeyIndex::slotColumnsInsertedOrRemoved);
+    connect(model, &QAbstractItemModel::dataChanged, this, &TableKeyIndex::slotDataChanged);
+    connect(model, &QAbstractItemModel::layoutChanged, this, &TableKeyIndex::slotInvalidate);
+    connect(model, &QAbstractItemModel::modelReset, this, &TableKeyIndex::slotInvalidate);
+    connect(model, &QAbstractItemModel::rowsMoved, this, &TableKeyIndex::slotInvalidate);
+    connect(model, &QAbstractItemModel::columnsMoved, this, &TableKeyIndex::slotInvalidate);
 }
 
 QString TableKeyIndex::keyAt(int row) const

@@ -31,9 +31,6 @@ public:
     explicit TableKeyIndex(QTableWidget* table);
     ~TableKeyIndex() override;
 
-    // The index of table, created on first use.
-    static TableKeyIndex* of(QTableWidget* table);
-
     int rowOf(const QString& key);
 
 private slots:

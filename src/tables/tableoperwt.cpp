@@ -2,9 +2,18 @@
 
 namespace ZCORVANEBASE {
 
+class TableOperWt::Private
+{
+public:
+    // A cell that was never given a key has an empty one, so that "no record yet" can be told without knowing a
+    // placeholder value.
+    QString key;
+    WidgetStyle curStyle = WidgetStyleNormal;
+};
+
 TableOperWt::TableOperWt(QWidget* parent)
     : ZWidget(parent)
-    , curStyle(WidgetStyleNormal)
+    , d(new Private)
 {
     init();
 }
@@ -21,22 +30,22 @@ void TableOperWt::init()
 
 void TableOperWt::setKey(const QString& key)
 {
-    this->key = key;
+    d->key = key;
 }
 
 const QString& TableOperWt::getKey() const
 {
-    return key;
+    return d->key;
 }
 
 void TableOperWt::setWtStyle(WidgetStyle style)
 {
-    curStyle = style;
+    d->curStyle = style;
 }
 
 WidgetStyle TableOperWt::getCurStyle()
 {
-    return curStyle;
+    return d->curStyle;
 }
 
 } // namespace ZCORVANEBASE

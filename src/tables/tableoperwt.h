@@ -3,14 +3,12 @@
 #include "frame/widgetstyle.h"
 #include "frame/zwidget.h"
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
-// Base of per-row operation cells (edit, delete, ...) that sit in a table as cell widgets: it remembers the key of
-// the record its row shows and the style state its owner last set on it (for instance from the table's hover and
-// selection signals). Subclasses override setWtStyle to restyle themselves; the base only stores the state.
-//
-// Choice of ours: a cell that was never given a key has an empty key (getKey().isEmpty() is true), so that "no
-// record yet" can be told without knowing a placeholder value.
+// Base of the per-row operation cells (edit, delete, ...) that sit in a table as cell widgets, owned by the table once
+// set: it remembers the key of its row's record and the style state its owner last set on it.
 class ZCORVANEBASE_EXPORT TableOperWt : public ZWidget
 {
     Q_OBJECT
@@ -20,16 +18,16 @@ public:
     ~TableOperWt() override;
 
     void setKey(const QString& key);
-    const QString& getKey() const;
+    const QString& getKey() const; // empty until a key is given
 
-    virtual void setWtStyle(WidgetStyle style);
+    virtual void setWtStyle(WidgetStyle style); // stores the state; subclasses restyle themselves
     WidgetStyle getCurStyle();
 
 private:
     void init();
 
-    QString key;
-    WidgetStyle curStyle;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -1,5 +1,6 @@
 #include "tables/tablewidget.h"
 
+#include "frame/constants.h"
 #include "frame/hostaccess_p.h"
 #include "tables/tablekeyindex_p.h"
 
@@ -8,8 +9,23 @@
 
 namespace ZCORVANEBASE {
 
+namespace {
+// The background of the row the mouse leaves and of the row under it: client type 1, then types 0 and 2 (whose row
+// under the mouse is the palette's raised colour).
+const char* const type1RowLeft = "#172133";
+const char* const type1RowHovered = "#222e44";
+const char* const type0And2RowLeft = "#0b121e";
+} // namespace
+
+class TableWidget::Private
+{
+public:
+    TableKeyIndex* keyIndex = nullptr; // made on the first key lookup; a child of the table
+};
+
 TableWidget::TableWidget(QWidget* parent)
     : ZTableWidget(parent)
+    , d(new Private)
 {
     connectSignalsWithSlots();
 }
@@ -18,7 +34,7 @@ TableWidget::~TableWidget() = default;
 
 void TableWidget::connectSignalsWithSlots()
 {
-    connect(this, SIGNAL(signalHoverRowChanged(int,int)), this, SLOT(slotHoverRowChanged(int,int)));
+    connect(this, &ZTableWidget::signalHoverRowChanged, this, &TableWidget::slotHoverRowChanged);
 }
 
 void TableWidget::setHeaderViewColumnName(const QStringList& names)
@@ -68,7 +84,10 @@ void TableWidget::setRowKeyValue(int row, const QString& key)
 
 int TableWidget::getRowIndexByKeyValue(const QString& key)
 {
-    return TableKeyIndex::of(this)->rowOf(key);
+    // Tables whose keys are never looked up pay nothing for the index.
+    if (!d->keyIndex)
+        d->keyIndex = new TableKeyIndex(this);
+    return d->keyIndex->rowOf(key);
 }
 
 QStringList TableWidget::getRowValues(int row)
@@ -109,13 +128,13 @@ void TableWidget::slotHoverRowChanged(int preRow, int curRow)
 {
     switch (hostClientType()) {
     case 1:
-        setRowBackgroundColor(preRow, QColor(QStringLiteral("#172133")));
-        setRowBackgroundColor(curRow, QColor(QStringLiteral("#222e44")));
+        setRowBackgroundColor(preRow, QColor(QLatin1String(type1RowLeft)));
+        setRowBackgroundColor(curRow, QColor(QLatin1String(type1RowHovered)));
         break;
     case 0:
     case 2:
-        setRowBackgroundColor(preRow, QColor(QStringLiteral("#0b121e")));
-        setRowBackgroundColor(curRow, QColor(QStringLiteral("#213147")));
+        setRowBackgroundColor(preRow, QColor(QLatin1String(type0And2RowLeft)));
+        setRowBackgroundColor(curRow, QColor(colorRaised));
         break;
     default:
         break;

@@ -6,16 +6,9 @@
 
 namespace ZCORVANEBASE {
 
-// A node of the host's device trees. Beside its displayed name it carries, as column-0 data, an id and its parent's
-// id (roles Qt::UserRole + 1 and + 2), a status (+ 3), the name (+ 4) and another key (+ 5). A new item has no
-// user check box. Sorted, items group by type (lower types first in ascending order) and, within a type, order
-// their displayed names in Chinese collation (pinyin order), not by code point.
-//
-// Choices of ours:
-// - The library only stores and returns the status and the other key; their meaning is the host's.
-// - A copy (constructor or assignment) takes its source's data, texts and flags; the copy constructor also keeps
-//   the source's type (a plain QTreeWidgetItem copy would fall back to Type), so a copy sorts like its source.
-//   Assignment cannot change the type an item was built with.
+// A node of the host's device trees, owned by its tree like any item: beside its displayed name it carries an id, its
+// parent's id, a status, the name and another key as column-0 data, and it sorts by type, then by name in Chinese
+// collation. It has no data of its own beyond the item's.
 class ZCORVANEBASE_EXPORT TreeItem : public QTreeWidgetItem
 {
 public:
@@ -28,8 +21,8 @@ public:
         OtherKeyRole = Qt::UserRole + 5,
     };
 
-    explicit TreeItem(int type);
-    TreeItem(const TreeItem& other);
+    explicit TreeItem(int type); // without a user check box
+    TreeItem(const TreeItem& other); // keeps the source's type, data, texts and flags
     TreeItem& operator=(const TreeItem& other);
     ~TreeItem() override;
 

@@ -10,11 +10,17 @@
 
 namespace ZCORVANEBASE {
 
+class ZTableWidget::Private
+{
+public:
+    int hoverRow = -1; // the row under the mouse
+    int selRow = -1; // the row last reported as selected
+    bool rowsChanging = false; // the table is changing its own rows or selection: not the user's selection
+};
+
 ZTableWidget::ZTableWidget(QWidget* parent)
     : QTableWidget(parent)
-    , hoverRow(-1)
-    , selRow(-1)
-    , rowsChanging(false)
+    , d(new Private)
 {
     init();
 }
@@ -23,7 +29,7 @@ ZTableWidget::~ZTableWidget()
 {
     // The base classes still tear down the view and its selection after this destructor; none of that is the
     // user's selection.
-    disconnect(this, SIGNAL(itemSelectionChanged()), this, SLOT(slotItemSelectionChanged()));
+    disconnect(this, &QTableWidget::itemSelectionChanged, this, &ZTableWidget::slotItemSelectionChanged);
 }
 
 void ZTableWidget::init()
@@ -40,12 +46,12 @@ void ZTableWidget::init()
 
 void ZTableWidget::connectSignalsWithSlots()
 {
-    connect(this, SIGNAL(itemSelectionChanged()), this, SLOT(slotItemSelectionChanged()));
+    connect(this, &QTableWidget::itemSelectionChanged, this, &ZTableWidget::slotItemSelectionChanged);
 }
 
 int ZTableWidget::getHoverRow()
 {
-    return hoverRow;
+    return d->hoverRow;
 }
 
 int ZTableWidget::getCurSelRow()
@@ -141,8 +147,8 @@ void ZTableWidget::setRowBackgroundColor(int row, const QColor& color)
 
 void ZTableWidget::removeAllRows()
 {
-    hoverRow = -1;
-    selRow = -1;
+    d->hoverRow = -1;
+    d->selRow = -1;
     clearContents();
     setRowCount(0);
     emit signalDelRow(0);
@@ -160,23 +166,23 @@ void ZTableWidget::removeRow(int row)
 {
     if (row < 0 || row >= rowCount())
         return;
-    QScopedValueRollback<bool> changing(rowsChanging, true);
+    QScopedValueRollback<bool> changing(d->rowsChanging, true);
     QTableWidget::removeRow(row);
 
-    if (row == hoverRow)
-        hoverRow = -1;
+    if (row == d->hoverRow)
+        d->hoverRow = -1;
     int prev = -1;
-    if (row == selRow) {
-        selRow = -1;
-    } else if (row < selRow) {
-        prev = selRow;
-        --selRow;
+    if (row == d->selRow) {
+        d->selRow = -1;
+    } else if (row < d->selRow) {
+        prev = d->selRow;
+        --d->selRow;
     }
     setCurrentCell(-1, -1);
-    if (selRow >= 0) {
-        selectWholeRow(selRow);
-        if (prev != selRow)
-            emit signalSelRowChanged(prev, selRow);
+    if (d->selRow >= 0) {
+        selectWholeRow(d->selRow);
+        if (prev != d->selRow)
+            emit signalSelRowChanged(prev, d->selRow);
     }
     emit signalDelRow(rowCount());
 }
@@ -185,16 +191,16 @@ void ZTableWidget::insertRow(int row)
 {
     if (row < 0 || row > rowCount())
         return;
-    QScopedValueRollback<bool> changing(rowsChanging, true);
+    QScopedValueRollback<bool> changing(d->rowsChanging, true);
     QTableWidget::insertRow(row);
 
-    const int prev = selRow;
-    if (row <= selRow)
-        ++selRow;
-    if (selRow >= 0 && selRow < rowCount()) {
-        selectWholeRow(selRow);
-        if (prev != selRow)
-            emit signalSelRowChanged(prev, selRow);
+    const int prev = d->selRow;
+    if (row <= d->selRow)
+        ++d->selRow;
+    if (d->selRow >= 0 && d->selRow < rowCount()) {
+        selectWholeRow(d->selRow);
+        if (prev != d->selRow)
+            emit signalSelRowChanged(prev, d->selRow);
     }
     emit signalAddRow(rowCount());
 }
@@ -209,15 +215,15 @@ void ZTableWidget::setRowHidden(int row, bool hide)
 
 void ZTableWidget::selectAndScrollTopToRow(int row)
 {
-    QScopedValueRollback<bool> changing(rowsChanging, true);
+    QScopedValueRollback<bool> changing(d->rowsChanging, true);
     setCurrentCell(-1, -1);
     if (row < 0 || row >= rowCount())
         return;
     selectWholeRow(row);
     scrollTo(model()->index(row, 0), QAbstractItemView::PositionAtTop);
-    if (selRow != row) {
-        emit signalSelRowChanged(selRow, row);
-        selRow = row;
+    if (d->selRow != row) {
+        emit signalSelRowChanged(d->selRow, row);
+        d->selRow = row;
     }
 }
 
@@ -233,17 +239,17 @@ void ZTableWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QModelIndex index = indexAt(event->pos());
     const int row = index.isValid() && itemFromIndex(index) ? index.row() : -1;
-    if (row != hoverRow) {
-        emit signalHoverRowChanged(hoverRow, row);
-        hoverRow = row;
+    if (row != d->hoverRow) {
+        emit signalHoverRowChanged(d->hoverRow, row);
+        d->hoverRow = row;
     }
     QTableWidget::mouseMoveEvent(event);
 }
 
 void ZTableWidget::leaveEvent(QEvent* event)
 {
-    emit signalHoverRowChanged(hoverRow, -1);
-    hoverRow = -1;
+    emit signalHoverRowChanged(d->hoverRow, -1);
+    d->hoverRow = -1;
     QTableWidget::leaveEvent(event);
 }
 
@@ -260,12 +266,12 @@ bool ZTableWidget::eventFilter(QObject* watched, QEvent* event)
 
 void ZTableWidget::slotItemSelectionChanged()
 {
-    if (rowsChanging)
+    if (d->rowsChanging)
         return;
     const int cur = getCurSelRow();
-    if (cur != selRow) {
-        emit signalSelRowChanged(selRow, cur);
-        selRow = cur;
+    if (cur != d->selRow) {
+        emit signalSelRowChanged(d->selRow, cur);
+        d->selRow = cur;
     }
 }
 

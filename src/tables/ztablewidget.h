@@ -3,34 +3,15 @@
 #include "frame/zcorvanebase_global.h"
 
 #include <QTableWidget>
+
 #include <functional>
+#include <memory>
 
 namespace ZCORVANEBASE {
 
-// A row table with whole-row single selection, no editing and no grid, which follows the mouse.
-//
-// It tracks the row under the mouse and the selected row as plain view rows (-1 for none) and reports changes of
-// either as (previous, current) pairs. While the table changes its own rows (insertRow, removeRow,
-// selectAndScrollTopToRow) the view's selection changes are not reported as the user's: those members keep the
-// selected row on the same record and report the move themselves. It also answers questions about a check-box
-// column and reports when its vertical scroll bar is shown or hidden while the table is visible.
-//
-// Call insertRow, removeRow and setRowHidden through a ZTableWidget pointer: they hide the QTableWidget members of
-// the same names, which bypass this bookkeeping.
-//
-// The row under the mouse is the row of the item there: a cell without an item (say, a bare cell widget) hovers no
-// row, so give such cells an empty item.
-//
-// Choices of ours:
-// - insertRow, removeRow and setRowHidden ignore a row outside the table (insertRow accepts 0 to rowCount()):
-//   nothing changes and nothing is emitted, so a stale row number cannot shift the selection bookkeeping.
-// - The queries read the view by model index, never by searching for an item, so they cost the same on a table of
-//   100,000 rows whatever rows were inserted before. getRowIndexByCellWt first tries the row the cell widget is
-//   laid out on and scans only when the layout is stale.
-// - removeCheckedRows removes the rows one by one, bottom up, each with its own signals, so that every signal sees
-//   the table as it reports it. Each removal costs what QTableWidget::removeRow costs (it grows with the table), so
-//   removing tens of thousands of rows this way takes seconds; a host that clears most of a large table is better
-//   served by removeAllRows and a refill.
+// A row table with whole-row single selection, no editing and no grid, which tracks the row under the mouse and the
+// selected row (view rows, -1 for none) and reports changes of either as (previous, current) pairs; it keeps the
+// selection on the same record while rows are inserted and removed. Owned by its parent like any widget.
 class ZCORVANEBASE_EXPORT ZTableWidget : public QTableWidget
 {
     Q_OBJECT
@@ -40,8 +21,9 @@ public:
     ~ZTableWidget() override;
 
     int getHoverRow();
-    int getCurSelRow();
+    int getCurSelRow(); // read from the view
 
+    // Queries of a check-box column; hidden rows do not count.
     QList<int> getCheckedRows(int column);
     bool isAllRowsChecked(int column);
     bool isNoRowChecked(int column);
@@ -49,6 +31,8 @@ public:
     int getRowIndexByCellWt(QWidget* widget, int column);
     void setRowBackgroundColor(int row, const QColor& color);
 
+    // insertRow, removeRow and setRowHidden hide the QTableWidget members of the same names, which bypass the
+    // selection bookkeeping: call them through a ZTableWidget pointer.
     void removeAllRows();
     void removeCheckedRows(int column);
     void removeRow(int row);
@@ -59,7 +43,7 @@ public:
 signals:
     void signalHoverRowChanged(int preRow, int curRow);
     void signalSelRowChanged(int preRow, int curRow);
-    void signalVerticalScrollBarVisible(bool visible);
+    void signalVerticalScrollBarVisible(bool visible); // only while the table is visible
     void signalAddRow(int rowCnt);
     void signalDelRow(int rowCnt);
     void signalSetRowHidden(int row, bool hide);
@@ -80,9 +64,8 @@ private:
     void selectWholeRow(int row);
     bool isRowChecked(int row, int column) const;
 
-    int hoverRow;
-    int selRow;
-    bool rowsChanging;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE
