@@ -175,7 +175,7 @@ struct Fixture
         if (widget->mapToGlobal(pos) == lastGlobal)
             pos += QPoint(1, 0);
         lastGlobal = widget->mapToGlobal(pos);
-        QTest::mouseMove(widget, pos);
+        ZcbTest::mouseMove(widget, pos);
     }
     QPoint lastGlobal { -1, -1 };
 };

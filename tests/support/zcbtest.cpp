@@ -3,8 +3,13 @@
 #include "frame/corvanebaseinit.h"
 
 #include <QCoreApplication>
+#include <QCursor>
+#include <QGuiApplication>
+#include <QMouseEvent>
 #include <QStandardPaths>
+#include <QTest>
 #include <QTranslator>
+#include <QWidget>
 #include <cstdio>
 #include <cstdlib>
 
@@ -38,6 +43,24 @@ void prepareTestProcess()
 }
 Q_CONSTRUCTOR_FUNCTION(prepareTestProcess)
 
+// Watches the application's events for the move of the pointer to one place on the screen.
+class PointerArrival : public QObject
+{
+public:
+    explicit PointerArrival(const QPoint& global)
+        : global(global)
+    {
+    }
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->globalPos() == global)
+            arrived = true;
+        return false;
+    }
+    const QPoint global;
+    bool arrived = false;
+};
+
 } // namespace
 
 namespace ZcbTest {
@@ -70,6 +93,21 @@ FakeWorker* switchLanguage(ZCORVANEDLL::ClientLanguage language)
     worker->language = language;
     init.switchLanguage();
     return worker;
+}
+
+void mouseMove(QWidget* widget, const QPoint& pos)
+{
+    const QPoint global = widget->mapToGlobal(pos);
+    if (QGuiApplication::platformName() == QLatin1String("offscreen") || QCursor::pos() == global) {
+        QTest::mouseMove(widget, pos);
+        return;
+    }
+    PointerArrival arrival(global);
+    qApp->installEventFilter(&arrival);
+    QTest::mouseMove(widget, pos);
+    if (!QTest::qWaitFor([&arrival] { return arrival.arrived; }, 2000))
+        qWarning("ZcbTest::mouseMove: the pointer's move to (%d, %d) did not arrive", global.x(), global.y());
+    qApp->removeEventFilter(&arrival);
 }
 
 void installCatalogue(ZCORVANEDLL::ClientLanguage language)

@@ -2,6 +2,10 @@
 
 #include "fakeworker.h"
 
+#include <QPoint>
+
+class QWidget;
+
 namespace ZcbTest {
 
 // Installs a fresh FakeWorker as the host worker (replacing and deleting any earlier one) and, the first time,
@@ -17,5 +21,10 @@ FakeWorker* switchLanguage(ZCORVANEDLL::ClientLanguage language);
 
 // Installs the catalogue of `language` on top of the ones installed (the last installed wins).
 void installCatalogue(ZCORVANEDLL::ClientLanguage language);
+
+// QTest::mouseMove that returns once the move has arrived. Offscreen it arrives at once; on a real window system the
+// pointer moves and the server reports it later, so this waits (up to 2 s) for the application to see it. A move to
+// where the pointer already is reports nothing: callers move somewhere new.
+void mouseMove(QWidget* widget, const QPoint& pos);
 
 } // namespace ZcbTest

@@ -54,7 +54,7 @@ struct Fixture
     }
     QStringList take() { return std::exchange(log, QStringList()); }
     QPoint at(int row) const { return table->visualRect(table->model()->index(row, 0)).center(); }
-    void moveTo(int row) { QTest::mouseMove(table->viewport(), at(row)); }
+    void moveTo(int row) { ZcbTest::mouseMove(table->viewport(), at(row)); }
     void click(int row) { QTest::mouseClick(table->viewport(), Qt::LeftButton, Qt::NoModifier, at(row)); }
 };
 
@@ -92,8 +92,8 @@ private slots:
         QCOMPARE(QStringList({ background(1, 0), background(2, 1), background(3, 0), background(3, 1) }),
             QStringList({ QString(), colours[0], colours[1], colours[1] }));
         // Empty space below the last row, then out of the table into the frame's margin.
-        QTest::mouseMove(f.table->viewport(), QPoint(f.at(0).x(), f.table->viewport()->height() - 5));
-        QTest::mouseMove(&f.frame, QPoint(10, 10));
+        ZcbTest::mouseMove(f.table->viewport(), QPoint(f.at(0).x(), f.table->viewport()->height() - 5));
+        ZcbTest::mouseMove(&f.frame, QPoint(10, 10));
         QCOMPARE(f.take(), words("hover(-1,2) hover(2,3) hover(3,-1) hover(-1,-1)"));
         QCOMPARE(background(3, 1), colours[0]);
         // Removing rows: the hover number stays with the position, and goes when its row goes.
