@@ -118,8 +118,9 @@ void ModuleInitialization::loadStyleSheet(const QString& path)
     QString styleSheet = app->styleSheet();
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
+        // In the stream's own codec, the locale's (GBK on a Chinese Windows desktop). Its unicode detection, on by
+        // default, reads a sheet that starts with a byte-order mark (UTF-8 or UTF-16) in that encoding instead.
         QTextStream stream(&file);
-        stream.setCodec("UTF-8");
         styleSheet += stream.readAll();
         file.close();
     }

@@ -43,7 +43,8 @@ protected:
     ~ModuleInitialization() override;
 
     virtual void init(); // captures the system locale
-    // Appends the style-sheet file `path` to the application's style sheet; a missing file changes nothing.
+    // Appends the style-sheet file `path`, read in the locale's codec, to the application's style sheet; a missing
+    // file changes nothing.
     void loadStyleSheet(const QString& path);
     // Installs ":/qm/<name>_<suffix>.qm" for the client language; each call adds one translator.
     void loadTranslation(const QString& name);

@@ -8,8 +8,10 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCodec>
 #include <QTranslator>
 
 using namespace ZCORVANEBASE;
@@ -31,6 +33,8 @@ private slots:
     void catalogueFollowsClientLanguage_data();
     void catalogueFollowsClientLanguage();
     void loadStyleSheetAccumulates();
+    void loadStyleSheetCodec_data();
+    void loadStyleSheetCodec();
     void switchLanguageRetranslatesLiveWidgets();
     void getLanguageMapping_data();
     void getLanguageMapping();
@@ -144,6 +148,35 @@ void tst_CorvaneBaseInit::loadStyleSheetAccumulates()
     }
     QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel{color:red;}QLabel{color:blue;}"));
     qApp->setStyleSheet(QString());
+}
+
+void tst_CorvaneBaseInit::loadStyleSheetCodec_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString sheet = QStringLiteral("QLabel{font-family:\"微软雅黑\";}");
+    QTextCodec* gbk = QTextCodec::codecForName("GBK");
+    QVERIFY(gbk);
+    QTest::newRow("GBK") << gbk->fromUnicode(sheet);
+    QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF") + sheet.toUtf8();
+}
+
+// A sheet is read in the locale's codec (GBK on a Chinese Windows desktop); a byte-order mark names its own.
+void tst_CorvaneBaseInit::loadStyleSheetCodec()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("module.qss")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QTextCodec* previous = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GBK"));
+    const auto restore = qScopeGuard([previous] {
+        QTextCodec::setCodecForLocale(previous);
+        qApp->setStyleSheet(QString());
+    });
+    qApp->setStyleSheet(QString());
+    ModuleInitializationTest().loadStyleSheet(file.fileName());
+    QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel{font-family:\"微软雅黑\";}"));
 }
 
 void tst_CorvaneBaseInit::getLanguageMapping_data()
