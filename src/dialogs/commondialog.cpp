@@ -1,5 +1,6 @@
 #include "dialogs/commondialog.h"
 
+#include "frame/constants.h"
 #include "frame/hostaccess_p.h"
 #include "frame/zpushbutton.h"
 #include "frame/zwidget.h"
@@ -14,16 +15,31 @@ namespace ZCORVANEBASE {
 namespace {
 // Presses and double clicks above this row belong to the title strip.
 constexpr int titleStripHeight = 36;
+// The title bar lies inside the one-pixel border.
+constexpr int titleBarHeight = 34;
+constexpr int borderWidth = 1;
+constexpr int titleButtonSize = 14;
+constexpr int titleBarSideMargin = 10;
+constexpr int titleBarSpacing = 16;
 } // namespace
 
+class CommonDialog::Private
+{
+public:
+    // Only a dialog that registered itself as modal in its constructor unregisters in its destructor, so a dialog
+    // made modal later (for instance by exec()) never clears another dialog's registration.
+    bool registeredModal = false;
+};
+
+// The border keeps MoveableDialog's default colour, "#0f1526".
 CommonDialog::CommonDialog(QWidget* parent, bool withMinMax, bool modal)
-    : MoveableDialog(parent, QString(), QColor(QStringLiteral("#0f1526")))
+    : MoveableDialog(parent)
     , titleBar(new ZWidget(this))
     , titleLabel(nullptr)
     , closeBt(nullptr)
     , minimizeBt(nullptr)
     , maximizeBt(nullptr)
-    , m_registeredModal(false)
+    , d(new Private)
 {
     setModal(modal);
     init(withMinMax);
@@ -31,7 +47,7 @@ CommonDialog::CommonDialog(QWidget* parent, bool withMinMax, bool modal)
 
 CommonDialog::~CommonDialog()
 {
-    if (m_registeredModal) {
+    if (d->registeredModal) {
         if (auto* worker = hostWorker("setCurModalDlg"))
             worker->setCurModalDlg(nullptr);
     }
@@ -48,23 +64,23 @@ void CommonDialog::init(bool withMinMax)
     if (withMinMax) {
         minimizeBt = new ZPushButton(titleBar);
         minimizeBt->setObjectName(QStringLiteral("minimizeBt"));
-        minimizeBt->setFixedSize(14, 14);
+        minimizeBt->setFixedSize(titleButtonSize, titleButtonSize);
         minimizeBt->setDefault(false);
         minimizeBt->setAutoDefault(false);
         maximizeBt = new ZPushButton(titleBar);
         maximizeBt->setObjectName(QStringLiteral("maximizeBt"));
-        maximizeBt->setFixedSize(14, 14);
+        maximizeBt->setFixedSize(titleButtonSize, titleButtonSize);
         maximizeBt->setDefault(false);
         maximizeBt->setAutoDefault(false);
         maximizeBt->setCheckable(true);
     }
-    closeBt->setFixedSize(14, 14);
+    closeBt->setFixedSize(titleButtonSize, titleButtonSize);
     closeBt->setDefault(false);
     closeBt->setAutoDefault(false);
 
     auto* layout = new QHBoxLayout(titleBar);
-    layout->setContentsMargins(10, 0, 10, 0);
-    layout->setSpacing(16);
+    layout->setContentsMargins(titleBarSideMargin, 0, titleBarSideMargin, 0);
+    layout->setSpacing(titleBarSpacing);
     layout->addWidget(titleLabel);
     layout->addStretch(1);
     if (minimizeBt)
@@ -74,7 +90,7 @@ void CommonDialog::init(bool withMinMax)
     layout->addWidget(closeBt);
 
     // Auto-fill paints this; the border colour is drawn over it.
-    setBackgroundColor(QColor(QStringLiteral("#172335")));
+    setBackgroundColor(QColor(colorPopup));
 
     titleBar->setProperty("widget_top", true);
     closeBt->setProperty("common_close_bt_style1", true);
@@ -89,20 +105,21 @@ void CommonDialog::init(bool withMinMax)
     if (isModal()) {
         if (auto* worker = hostWorker("setCurModalDlg")) {
             worker->setCurModalDlg(this);
-            m_registeredModal = true;
+            d->registeredModal = true;
         }
     }
 }
 
 void CommonDialog::connectSignalsWithSlots()
 {
-    connect(closeBt, SIGNAL(clicked()), this, SLOT(slotCloseBtClicked()));
+    // The slots are virtual: a derived dialog's override is what runs.
+    connect(closeBt, &QPushButton::clicked, this, &CommonDialog::slotCloseBtClicked);
     if (auto* worker = hostWorker("signalQuitSystem"))
-        connect(worker, SIGNAL(signalQuitSystem()), this, SLOT(slotQuitSystem()));
+        connect(worker, &ZCORVANEDLL::CorvaneDllBaseWorker::signalQuitSystem, this, &CommonDialog::slotQuitSystem);
     if (minimizeBt)
-        connect(minimizeBt, SIGNAL(clicked()), this, SLOT(slotMinimizeBtClicked()));
+        connect(minimizeBt, &QPushButton::clicked, this, &CommonDialog::slotMinimizeBtClicked);
     if (maximizeBt)
-        connect(maximizeBt, SIGNAL(clicked(bool)), this, SLOT(slotMaximizeBtClicked(bool)));
+        connect(maximizeBt, &QPushButton::clicked, this, &CommonDialog::slotMaximizeBtClicked);
 }
 
 void CommonDialog::setTitle(const QString& title)
@@ -111,6 +128,7 @@ void CommonDialog::setTitle(const QString& title)
     setWindowTitle(title);
 }
 
+// Without a host worker the dialog maximises itself, as the worker's default does.
 void CommonDialog::hostShowMaximized()
 {
     if (auto* worker = hostWorker("showMaximized"))
@@ -204,10 +222,12 @@ void CommonDialog::moveEvent(QMoveEvent* event)
 
 void CommonDialog::resizeEvent(QResizeEvent* event)
 {
-    titleBar->setGeometry(1, 1, width() - 2, 34);
+    titleBar->setGeometry(borderWidth, borderWidth, width() - 2 * borderWidth, titleBarHeight);
     QDialog::resizeEvent(event);
 }
 
+// The title-bar buttons show icons only: their accessible names and tool tips say what they do. The title is the
+// caller's; a derived dialog that translates it sets it again in its own changeEvent().
 void CommonDialog::retranslate()
 {
     closeBt->setAccessibleName(tr("Close"));

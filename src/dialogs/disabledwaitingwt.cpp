@@ -2,33 +2,57 @@
 
 #include "dialogs/disabledwaitingwtmanager.h"
 #include "frame/hostaccess_p.h"
+#include "frame/labelstyle_p.h"
 #include "frame/scaledpixmap_p.h"
 
 #include <QAbstractButton>
 #include <QEvent>
 #include <QLabel>
+#include <QList>
 #include <QMovie>
 #include <QPushButton>
 
 namespace ZCORVANEBASE {
 
+namespace {
+constexpr int animationSize = 129;
+constexpr QSize cancelSize(96, 28);
+constexpr int descriptionHeight = 30;
+constexpr qreal opacityWithCancel = 0.85;
+constexpr qreal opacityWithoutCancel = 0.65;
+const QColor background(19, 25, 41, 255);
+} // namespace
+
+class DisabledWaitingWt::Private
+{
+public:
+    QWidget* target = nullptr;
+    QLabel* animationLabel = nullptr;
+    QLabel* descriptionLabel = nullptr;
+    QPushButton* cancelBt = nullptr;
+    QUuid uuid;
+    QList<QAbstractButton*> blockedButtons; // found under the target at construction; later ones are not blocked
+};
+
+// An empty or unparsable identifier text gives a fresh identifier.
 DisabledWaitingWt::DisabledWaitingWt(QWidget* parent, const QString& description, const QString& uuid, bool showCancel)
     : SuspendLayerWt(parent)
-    , target(parent)
-    , animationLabel(new QLabel(this))
-    , descriptionLabel(new QLabel(this))
-    , cancelBt(new QPushButton(this))
-    , uuid(QUuid(uuid))
+    , d(new Private)
 {
-    animationLabel->setObjectName(QStringLiteral("animationLabel"));
-    descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
-    cancelBt->setObjectName(QStringLiteral("cancelBt"));
+    d->target = parent;
+    d->animationLabel = new QLabel(this);
+    d->descriptionLabel = new QLabel(this);
+    d->cancelBt = new QPushButton(this);
+    d->uuid = QUuid(uuid);
+    d->animationLabel->setObjectName(QStringLiteral("animationLabel"));
+    d->descriptionLabel->setObjectName(QStringLiteral("descriptionLabel"));
+    d->cancelBt->setObjectName(QStringLiteral("cancelBt"));
     // Set before init() so the opacity can follow it.
-    cancelBt->setVisible(showCancel);
+    d->cancelBt->setVisible(showCancel);
     init();
-    descriptionLabel->setText(description);
-    if (this->uuid.isNull())
-        this->uuid = QUuid::createUuid();
+    d->descriptionLabel->setText(description);
+    if (d->uuid.isNull())
+        d->uuid = QUuid::createUuid();
     DisabledWaitingWtManager::_instance().addDisabledWaitingWt(this);
 }
 
@@ -40,85 +64,98 @@ DisabledWaitingWt::~DisabledWaitingWt()
 
 void DisabledWaitingWt::init()
 {
-    if (target) {
-        target->installEventFilter(this);
-        const QList<QAbstractButton*> buttons = target->findChildren<QAbstractButton*>();
+    if (d->target) {
+        d->target->installEventFilter(this);
+        const QList<QAbstractButton*> buttons = d->target->findChildren<QAbstractButton*>();
         for (QAbstractButton* button : buttons) {
-            blockedButtons.append(button);
-            if (button != cancelBt)
+            d->blockedButtons.append(button);
+            if (button != d->cancelBt)
                 button->installEventFilter(this);
         }
         updateGeometry();
     }
 
-    animationLabel->setFixedSize(129, 129);
-    auto* movie = new QMovie(QStringLiteral(":/images/images/waiting_corvane.gif"), QByteArray(), animationLabel);
+    d->animationLabel->setFixedSize(animationSize, animationSize);
+    auto* movie = new QMovie(QStringLiteral(":/images/images/waiting_corvane.gif"), QByteArray(), d->animationLabel);
     movie->start();
-    animationLabel->setMovie(movie);
+    d->animationLabel->setMovie(movie);
     // Not visible yet: no frames until it is.
     setAnimationRunning(isVisible());
 
-    descriptionLabel->setAlignment(Qt::AlignCenter);
-    descriptionLabel->setStyleSheet(QStringLiteral(
-        "QLabel{color:#ccd3dd;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}"));
+    d->descriptionLabel->setAlignment(Qt::AlignCenter);
+    d->descriptionLabel->setStyleSheet(plainLabelStyle());
 
-    cancelBt->setFixedSize(96, 28);
+    d->cancelBt->setFixedSize(cancelSize);
     retranslate();
-    cancelBt->setProperty("common_bt_style1", true);
+    d->cancelBt->setProperty("common_bt_style1", true);
 
     setAutoFillBackground(true);
     QPalette pal = palette();
-    pal.setColor(QPalette::Window, QColor(19, 25, 41, 255));
+    pal.setColor(QPalette::Window, background);
     setPalette(pal);
-    setWindowOpacity(cancelBt->isHidden() ? 0.65 : 0.85);
+    setWindowOpacity(d->cancelBt->isHidden() ? opacityWithoutCancel : opacityWithCancel);
 
     connectSignalsWithSlots();
 }
 
 void DisabledWaitingWt::connectSignalsWithSlots()
 {
-    connect(cancelBt, SIGNAL(clicked()), this, SIGNAL(signalCancelBtClicked()));
+    connect(d->cancelBt, &QPushButton::clicked, this, &DisabledWaitingWt::signalCancelBtClicked);
+    // Every CommonDialog reports its moves through the worker: following them keeps the overlay over its target when
+    // the dialog holding the target is dragged.
     if (auto* worker = hostWorker("signalRootWtMoved"))
-        connect(worker, SIGNAL(signalRootWtMoved(QWidget*)), this, SLOT(slotRootWtMoved(QWidget*)));
+        connect(
+            worker, &ZCORVANEDLL::CorvaneDllBaseWorker::signalRootWtMoved, this, &DisabledWaitingWt::slotRootWtMoved);
 }
 
 QUuid DisabledWaitingWt::getUuid() const
 {
-    return uuid;
+    return d->uuid;
 }
 
 QUuid DisabledWaitingWt::regenerateUUid()
 {
-    uuid = QUuid::createUuid();
-    return uuid;
+    d->uuid = QUuid::createUuid();
+    return d->uuid;
 }
 
 void DisabledWaitingWt::updateDescription(const QString& description)
 {
-    descriptionLabel->setText(description);
+    d->descriptionLabel->setText(description);
+}
+
+QString DisabledWaitingWt::description() const
+{
+    return d->descriptionLabel->text();
+}
+
+QWidget* DisabledWaitingWt::targetWt() const
+{
+    return d->target;
 }
 
 void DisabledWaitingWt::setErrorMsg(const QString& msg)
 {
     // Deleting the movie stops the animation for good.
-    if (QMovie* movie = animationLabel->movie())
+    if (QMovie* movie = d->animationLabel->movie())
         delete movie;
-    animationLabel->setPixmap(scaledPixmap(QStringLiteral(":/images/images/waiting_error.png"), this));
-    descriptionLabel->setText(msg);
+    d->animationLabel->setPixmap(scaledPixmap(QStringLiteral(":/images/images/waiting_error.png"), this));
+    d->descriptionLabel->setText(msg);
 }
 
 void DisabledWaitingWt::updateGeometry()
 {
-    if (!target)
+    if (!d->target)
         return;
-    setGeometry(QRect(target->mapToGlobal(QPoint(0, 0)), target->size()));
+    setGeometry(QRect(d->target->mapToGlobal(QPoint(0, 0)), d->target->size()));
 }
 
+// The waiting animation only runs while the overlay is visible: hidden, it decodes no frames and starts no timer.
 void DisabledWaitingWt::setAnimationRunning(bool running)
 {
     // Only a movie that actually runs is paused, and only a paused one resumes: one that failed to load or
     // finished stays as it is.
-    QMovie* movie = animationLabel->movie();
+    QMovie* movie = d->animationLabel->movie();
     if (!movie)
         return;
     if (running && movie->state() == QMovie::Paused)
@@ -129,13 +166,13 @@ void DisabledWaitingWt::setAnimationRunning(bool running)
 
 bool DisabledWaitingWt::eventFilter(QObject* watched, QEvent* event)
 {
-    if (target && watched == target) {
+    if (d->target && watched == d->target) {
         switch (event->type()) {
         case QEvent::Resize:
             updateGeometry();
             raise();
             break;
-        case QEvent::Move:
+        case QEvent::Move: // moves of the target inside its window
             updateGeometry();
             break;
         case QEvent::Hide:
@@ -152,7 +189,7 @@ bool DisabledWaitingWt::eventFilter(QObject* watched, QEvent* event)
     }
     if (event->type() == QEvent::MouseButtonPress) {
         auto* button = qobject_cast<QAbstractButton*>(watched);
-        if (button && blockedButtons.contains(button)) {
+        if (button && d->blockedButtons.contains(button)) {
             event->accept();
             return true;
         }
@@ -162,14 +199,16 @@ bool DisabledWaitingWt::eventFilter(QObject* watched, QEvent* event)
 
 void DisabledWaitingWt::resizeEvent(QResizeEvent* event)
 {
+    QLabel* animationLabel = d->animationLabel;
+    QPushButton* cancelBt = d->cancelBt;
     const int w = width();
     const int h = height();
-    int y = static_cast<int>((h - animationLabel->height() - descriptionLabel->height()) * 0.5);
+    int y = static_cast<int>((h - animationLabel->height() - d->descriptionLabel->height()) * 0.5);
     if (cancelBt->isVisible())
         y = static_cast<int>(y - cancelBt->height() * 0.5);
     animationLabel->move(static_cast<int>((w - animationLabel->width()) * 0.5), y);
-    descriptionLabel->setGeometry(0, animationLabel->geometry().bottom(), w, 30);
-    cancelBt->move(static_cast<int>((w - cancelBt->width()) * 0.5), descriptionLabel->geometry().bottom());
+    d->descriptionLabel->setGeometry(0, animationLabel->geometry().bottom(), w, descriptionHeight);
+    cancelBt->move(static_cast<int>((w - cancelBt->width()) * 0.5), d->descriptionLabel->geometry().bottom());
     SuspendLayerWt::resizeEvent(event);
 }
 
@@ -185,9 +224,10 @@ void DisabledWaitingWt::hideEvent(QHideEvent* event)
     SuspendLayerWt::hideEvent(event);
 }
 
+// The Cancel caption follows a language switch; the description is the caller's and stays as set.
 void DisabledWaitingWt::retranslate()
 {
-    cancelBt->setText(QObject::tr("ZCorvaneBase.Cancel"));
+    d->cancelBt->setText(QObject::tr("ZCorvaneBase.Cancel"));
 }
 
 void DisabledWaitingWt::changeEvent(QEvent* event)
@@ -199,14 +239,14 @@ void DisabledWaitingWt::changeEvent(QEvent* event)
 
 void DisabledWaitingWt::slotRootWtMoved(QWidget* root)
 {
-    if (!root || !target)
+    if (!root || !d->target)
         return;
-    if (root == target) {
+    if (root == d->target) {
         updateGeometry();
         return;
     }
     auto* worker = hostWorker("isObjInParentList");
-    if (worker && worker->isObjInParentList(target, root))
+    if (worker && worker->isObjInParentList(d->target, root))
         updateGeometry();
 }
 

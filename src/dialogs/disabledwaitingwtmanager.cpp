@@ -3,7 +3,8 @@
 #include "dialogs/disabledwaitingwt.h"
 #include "frame/hostaccess_p.h"
 
-#include <QLabel>
+#include <QMap>
+#include <QPointer>
 
 namespace ZCORVANEBASE {
 
@@ -13,8 +14,16 @@ namespace {
 DisabledWaitingWtManager* livingManager = nullptr;
 } // namespace
 
+class DisabledWaitingWtManager::Private
+{
+public:
+    QMap<QUuid, DisabledWaitingWt*> registry;
+    QPointer<ZCORVANEDLL::CorvaneDllBaseWorker> connectedWorker;
+};
+
 DisabledWaitingWtManager::DisabledWaitingWtManager(QObject* parent)
     : QObject(parent)
+    , d(new Private)
 {
     livingManager = this;
     connectToWorker();
@@ -30,16 +39,19 @@ DisabledWaitingWtManager* DisabledWaitingWtManager::living()
     return livingManager;
 }
 
+// Connects to the worker installed now. Called again whenever an overlay registers, so a worker the host installs or
+// replaces after the manager exists is followed too, whatever order the host starts things in.
 void DisabledWaitingWtManager::connectToWorker()
 {
-    ZCORVANEDLL::CorvaneDllBaseWorker* worker = hostWorker("signalRecreateSuspendLayer");
-    if (!worker || worker == m_connectedWorker)
+    using Worker = ZCORVANEDLL::CorvaneDllBaseWorker;
+    Worker* worker = hostWorker("signalRecreateSuspendLayer");
+    if (!worker || worker == d->connectedWorker)
         return;
-    if (m_connectedWorker)
-        disconnect(m_connectedWorker,
-            SIGNAL(signalRecreateSuspendLayer(QWidget*)), this, SLOT(slotRecreateSuspendLayer(QWidget*)));
-    connect(worker, SIGNAL(signalRecreateSuspendLayer(QWidget*)), this, SLOT(slotRecreateSuspendLayer(QWidget*)));
-    m_connectedWorker = worker;
+    if (d->connectedWorker)
+        disconnect(d->connectedWorker, &Worker::signalRecreateSuspendLayer, this,
+            &DisabledWaitingWtManager::slotRecreateSuspendLayer);
+    connect(worker, &Worker::signalRecreateSuspendLayer, this, &DisabledWaitingWtManager::slotRecreateSuspendLayer);
+    d->connectedWorker = worker;
 }
 
 void DisabledWaitingWtManager::addDisabledWaitingWt(DisabledWaitingWt* overlay)
@@ -47,14 +59,16 @@ void DisabledWaitingWtManager::addDisabledWaitingWt(DisabledWaitingWt* overlay)
     if (!overlay)
         return;
     connectToWorker();
-    registry.insert(overlay->getUuid(), overlay);
+    d->registry.insert(overlay->getUuid(), overlay);
 }
 
+// Every entry that points at the overlay goes, also one left under an identifier replaced by the overlay's own
+// regenerateUUid().
 void DisabledWaitingWtManager::removeDisabledWaitingWt(DisabledWaitingWt* overlay)
 {
-    for (auto it = registry.begin(); it != registry.end();) {
+    for (auto it = d->registry.begin(); it != d->registry.end();) {
         if (it.value() == overlay)
-            it = registry.erase(it);
+            it = d->registry.erase(it);
         else
             ++it;
     }
@@ -62,7 +76,7 @@ void DisabledWaitingWtManager::removeDisabledWaitingWt(DisabledWaitingWt* overla
 
 void DisabledWaitingWtManager::destroyDisabledWaitingWt(const QUuid& uuid)
 {
-    DisabledWaitingWt* overlay = registry.take(uuid);
+    DisabledWaitingWt* overlay = d->registry.take(uuid);
     if (!overlay)
         return;
     overlay->hide();
@@ -71,24 +85,24 @@ void DisabledWaitingWtManager::destroyDisabledWaitingWt(const QUuid& uuid)
 
 void DisabledWaitingWtManager::setDisabledWaitingWtErrorMsg(const QUuid& uuid, const QString& msg)
 {
-    if (DisabledWaitingWt* overlay = registry.value(uuid))
+    if (DisabledWaitingWt* overlay = d->registry.value(uuid))
         overlay->setErrorMsg(msg);
 }
 
 void DisabledWaitingWtManager::updateDisabledWaitingWtDescription(const QUuid& uuid, const QString& description)
 {
-    if (DisabledWaitingWt* overlay = registry.value(uuid))
+    if (DisabledWaitingWt* overlay = d->registry.value(uuid))
         overlay->updateDescription(description);
 }
 
 QUuid DisabledWaitingWtManager::regenerateUuid(const QUuid& old)
 {
-    DisabledWaitingWt* overlay = registry.value(old);
+    DisabledWaitingWt* overlay = d->registry.value(old);
     if (!overlay)
         return QUuid();
     const QUuid fresh = overlay->regenerateUUid();
-    registry.insert(fresh, overlay);
-    registry.remove(old);
+    d->registry.insert(fresh, overlay);
+    d->registry.remove(old);
     return fresh;
 }
 
@@ -100,7 +114,7 @@ void DisabledWaitingWtManager::slotRecreateSuspendLayer(QWidget* w)
     if (!worker)
         return;
     DisabledWaitingWt* found = nullptr;
-    for (auto it = registry.cbegin(); it != registry.cend(); ++it) {
+    for (auto it = d->registry.cbegin(); it != d->registry.cend(); ++it) {
         if (it.value() && worker->isObjInParentList(it.value(), w)) {
             found = it.value();
             break;
@@ -111,11 +125,11 @@ void DisabledWaitingWtManager::slotRecreateSuspendLayer(QWidget* w)
 
     const QUuid uuid = found->getUuid();
     const QString uuidText = uuid.toString();
-    const QString description = found->descriptionLabel->text();
-    QWidget* target = found->target;
+    const QString description = found->description();
+    QWidget* target = found->targetWt();
 
     delete found;
-    registry.remove(uuid);
+    d->registry.remove(uuid);
 
     auto* recreated = new DisabledWaitingWt(target, description, uuidText, false);
     recreated->hide();

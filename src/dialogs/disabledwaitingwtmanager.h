@@ -2,41 +2,34 @@
 
 #include "frame/zsingleton.h"
 
-#include <QMap>
 #include <QObject>
-#include <QPointer>
 #include <QUuid>
 
-namespace ZCORVANEDLL {
-class CorvaneDllBaseWorker;
-}
+#include <memory>
+
+QT_BEGIN_NAMESPACE
+class QWidget;
+QT_END_NAMESPACE
 
 namespace ZCORVANEBASE {
 
 class DisabledWaitingWt;
-class DisabledWaitingWtManager;
-extern template class ZCORVANEBASE_EXPORT ZSingleton<DisabledWaitingWtManager>;
 
-// The process-wide registry of waiting overlays, keyed by identifier, so the host can update or remove an
-// overlay without keeping a pointer to it. The registry does not own the overlays (their targets do); an overlay
-// leaves it when destroyed. Every operation given an identifier that is not registered does nothing.
-//
-// When the host worker emits signalRecreateSuspendLayer(w), the first overlay (in identifier order) that lies
-// under w is replaced by a fresh one for the same target, with the same description and identifier but without a
-// Cancel button; it stays hidden until its target is next shown.
-//
-// Choice of ours: the manager connects to the worker it finds when it is created and, should the host install or
-// replace its worker later, to the new one as soon as the next overlay registers, so recreation keeps working
-// whatever order the host starts things in.
+ZCORVANEBASE_DECLARE_SINGLETON(DisabledWaitingWtManager)
+
+// The process-wide registry of waiting overlays, keyed by identifier, so the host can update or remove an overlay
+// without keeping a pointer to it. The registry does not own the overlays (their targets do). Every operation given
+// an identifier that is not registered does nothing. When the host worker emits signalRecreateSuspendLayer(w), the
+// first overlay (in identifier order) under w is replaced by a hidden one without Cancel, with the same target,
+// description and identifier.
 class ZCORVANEBASE_EXPORT DisabledWaitingWtManager : public QObject, public ZSingleton<DisabledWaitingWtManager>
 {
     Q_OBJECT
     friend class ZSingleton<DisabledWaitingWtManager>;
-    friend class DisabledWaitingWt;
+    friend class DisabledWaitingWt; // registers itself when built and leaves when destroyed
 
 public:
-    // Hides the overlay at once, deletes it later and forgets the identifier.
-    void destroyDisabledWaitingWt(const QUuid& uuid);
+    void destroyDisabledWaitingWt(const QUuid& uuid); // hides it at once, deletes it later, forgets the identifier
     void setDisabledWaitingWtErrorMsg(const QUuid& uuid, const QString& msg);
     void updateDisabledWaitingWtDescription(const QUuid& uuid, const QString& description);
     // Re-keys the overlay under a fresh identifier and returns it; the null QUuid when `old` is not registered.
@@ -49,14 +42,13 @@ private:
     explicit DisabledWaitingWtManager(QObject* parent = nullptr);
     ~DisabledWaitingWtManager() override;
 
-    // The manager while it exists: an overlay destroyed after it (at process exit) has nothing to leave.
-    static DisabledWaitingWtManager* living();
+    static DisabledWaitingWtManager* living(); // null once destroyed: overlays outliving it have nothing to leave
     void addDisabledWaitingWt(DisabledWaitingWt* overlay);
     void removeDisabledWaitingWt(DisabledWaitingWt* overlay);
     void connectToWorker();
 
-    QMap<QUuid, DisabledWaitingWt*> registry;
-    QPointer<ZCORVANEDLL::CorvaneDllBaseWorker> m_connectedWorker;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -6,18 +6,30 @@
 #include <QGuiApplication>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 #include <QScreen>
 
 namespace ZCORVANEBASE {
 
+class MoveableDialog::Private
+{
+public:
+    QPoint dragOffset; // global cursor position minus pos() when the drag started
+    bool pressed = false; // a drag is under way
+    QString backgroundImage;
+    QColor borderColor;
+    // Guarded: a parent widget destroyed while the dialog lives makes it centre over the screen instead.
+    QPointer<QWidget> parentWt;
+    int doubleClickLatch = 0; // 1 from a double click to the next release: no drag meanwhile
+};
+
 MoveableDialog::MoveableDialog(QWidget* parent, const QString& backgroundImage, const QColor& borderColor)
     : QDialog(nullptr)
-    , pressed(false)
-    , backgroundImage(backgroundImage)
-    , borderColor(borderColor)
-    , m_parentWt(parent)
-    , doubleClickLatch(0)
+    , d(new Private)
 {
+    d->backgroundImage = backgroundImage;
+    d->borderColor = borderColor;
+    d->parentWt = parent;
     init();
 }
 
@@ -26,7 +38,8 @@ MoveableDialog::~MoveableDialog() = default;
 void MoveableDialog::init()
 {
     setWindowFlags(windowFlags() | Qt::FramelessWindowHint);
-    if (!backgroundImage.isEmpty())
+    // Translucent, so the background image's alpha shows through.
+    if (!d->backgroundImage.isEmpty())
         setAttribute(Qt::WA_TranslucentBackground);
     setAutoFillBackground(true);
 }
@@ -40,7 +53,7 @@ void MoveableDialog::setBackgroundColor(const QColor& color)
 
 QWidget* MoveableDialog::parentWt() const
 {
-    return m_parentWt.data();
+    return d->parentWt.data();
 }
 
 bool MoveableDialog::canDrag() const
@@ -50,26 +63,28 @@ bool MoveableDialog::canDrag() const
 
 void MoveableDialog::mousePress(const QPoint& globalPos)
 {
-    pressed = true;
-    dragOffset = globalPos - pos();
+    d->pressed = true;
+    d->dragOffset = globalPos - pos();
 }
 
 void MoveableDialog::mouseMove(const QPoint& globalPos)
 {
-    if (pressed && canDrag())
-        move(globalPos - dragOffset);
+    // No clamping to the screen: the dialog follows the cursor anywhere.
+    if (d->pressed && canDrag())
+        move(globalPos - d->dragOffset);
 }
 
 void MoveableDialog::mouseRelease()
 {
-    pressed = false;
-    doubleClickLatch = 0;
+    d->pressed = false;
+    d->doubleClickLatch = 0;
     releaseMouse();
 }
 
 void MoveableDialog::setVisible(bool visible)
 {
-    // The dialog must stay its own window whatever parent it was given since construction.
+    // The dialog must stay its own window whatever Qt parent a caller gave it since construction: that parent is
+    // dropped just before the dialog shows, keeping the window flags.
     if (visible && parentWidget())
         setParent(nullptr, windowFlags() | Qt::Window);
     QDialog::setVisible(visible);
@@ -78,7 +93,8 @@ void MoveableDialog::setVisible(bool visible)
 bool MoveableDialog::event(QEvent* event)
 {
     // The window class is shared by all our top-levels: stripping its shadow once is enough. A WinIdChange to 0
-    // (the native window going away) does not count.
+    // (the native window going away) does not count. CommonDialog handles its events on its own and never takes
+    // this step.
     if (event->type() == QEvent::WinIdChange)
         WindowClassStyle::removeDropShadowOnce(internalWinId());
     return QWidget::event(event);
@@ -88,7 +104,7 @@ void MoveableDialog::mousePressEvent(QMouseEvent* event)
 {
     // The press right after a double click must not start a drag, or a double click on a title would jerk the
     // restored window under the cursor.
-    if (event->button() != Qt::LeftButton || !canDrag() || doubleClickLatch != 0)
+    if (event->button() != Qt::LeftButton || !canDrag() || d->doubleClickLatch != 0)
         return;
     mousePress(event->globalPos());
     QWidget::mousePressEvent(event);
@@ -102,7 +118,7 @@ void MoveableDialog::mouseReleaseEvent(QMouseEvent* event)
 
 void MoveableDialog::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    doubleClickLatch = 1;
+    d->doubleClickLatch = 1;
     QWidget::mouseDoubleClickEvent(event);
 }
 
@@ -115,13 +131,13 @@ void MoveableDialog::mouseMoveEvent(QMouseEvent* event)
 void MoveableDialog::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (backgroundImage.isEmpty()) {
-        painter.setPen(QPen(borderColor, 1));
+    if (d->backgroundImage.isEmpty()) {
+        painter.setPen(QPen(d->borderColor, 1));
         painter.setBrush(Qt::NoBrush);
         painter.drawRect(0, 0, width() - 1, height() - 1);
     } else {
         painter.setPen(Qt::NoPen);
-        painter.drawPixmap(rect(), scaledPixmap(backgroundImage, this));
+        painter.drawPixmap(rect(), scaledPixmap(d->backgroundImage, this));
     }
     painter.end();
     QWidget::paintEvent(event);
@@ -135,7 +151,7 @@ void MoveableDialog::showEvent(QShowEvent* event)
     }
     QRect area;
     bool haveArea = true;
-    if (QWidget* reference = m_parentWt.data())
+    if (QWidget* reference = d->parentWt.data())
         area = QRect(reference->mapToGlobal(QPoint(0, 0)), reference->size());
     else if (QScreen* screen = QGuiApplication::primaryScreen())
         area = screen->geometry();
@@ -150,6 +166,7 @@ void MoveableDialog::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
 }
 
+// Nothing of its own: it exists so that derived dialogs can chain to MoveableDialog::changeEvent().
 void MoveableDialog::changeEvent(QEvent* event)
 {
     QDialog::changeEvent(event);

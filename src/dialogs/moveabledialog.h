@@ -4,29 +4,15 @@
 
 #include <QColor>
 #include <QDialog>
-#include <QPointer>
+
+#include <memory>
 
 namespace ZCORVANEBASE {
 
-// A frameless top-level dialog that the user moves by dragging it with the left mouse button.
-//
-// The widget passed as parent is not the Qt parent: the dialog is always its own window, and the stored widget
-// only serves for centring. Each time the dialog is shown (unless maximised or full screen) it centres itself
-// over that widget, or over the primary screen when there is none; halves are truncated toward zero. It paints a
-// one-pixel border in the given colour, or, with a background image, that image scaled over the whole dialog
-// (translucent background, so the image's alpha shows through).
-//
-// A drag starts only on a left press while the dialog is neither maximised nor full screen, and never from the
-// press that follows a double click; the dialog then follows the cursor without clamping to the screen. Derived
-// dialogs can drive the drag from their children's events with mousePress(), mouseMove() and mouseRelease().
-//
-// Once per process, the first native window of a MoveableDialog itself strips the drop shadow from the native
-// window class on Windows (the class is shared, so later dialogs have none either). CommonDialog handles its
-// events on its own and never takes that step.
-//
-// Choices of ours: the parent widget is held through a guarded pointer, so a destroyed parent widget makes the
-// dialog centre over the screen instead of crashing. A Qt parent that a caller sets on the dialog after
-// construction is dropped just before the dialog shows (keeping its window flags), so it stays its own window.
+// A frameless top-level dialog that the user moves by dragging it with the left mouse button. The widget passed as
+// parent is not its Qt parent: the dialog is always its own window, and centres itself over that widget (or the
+// primary screen) each time it is shown, unless maximised or full screen. It paints a one-pixel border in the given
+// colour or, with a background image, that image scaled over the whole dialog.
 class ZCORVANEBASE_EXPORT MoveableDialog : public QDialog
 {
     Q_OBJECT
@@ -37,8 +23,9 @@ public:
     ~MoveableDialog() override;
 
     void setBackgroundColor(const QColor& color);
-    QWidget* parentWt() const;
+    QWidget* parentWt() const; // the widget the dialog centres over
 
+    // The drag, for derived dialogs that drive it from their children's events.
     void mousePress(const QPoint& globalPos);
     void mouseMove(const QPoint& globalPos);
     void mouseRelease();
@@ -59,12 +46,8 @@ private:
     void init();
     bool canDrag() const;
 
-    QPoint dragOffset;
-    bool pressed;
-    QString backgroundImage;
-    QColor borderColor;
-    QPointer<QWidget> m_parentWt;
-    int doubleClickLatch;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

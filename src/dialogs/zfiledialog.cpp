@@ -15,11 +15,15 @@ ZFileDialog::ZFileDialog(QObject* parent)
 ZFileDialog::~ZFileDialog() = default;
 
 namespace {
-// Runs `call` (which blocks while its dialog is open) with the 5 ms event pump on.
+// A native file dialog runs a modal loop of its own, in which posted events, deferred deletions and queued signals
+// from other threads would wait until it closes; the pump processes them at this interval meanwhile.
+constexpr int pumpIntervalMs = 5;
+
+// Runs `call` (which blocks while its dialog is open) with the event pump on. Nested calls each run their own pump.
 template <typename Call> auto pumped(Call call) -> decltype(call())
 {
     ZFileDialog& self = ZFileDialog::_instance();
-    const int timerId = self.startTimer(5, Qt::CoarseTimer);
+    const int timerId = self.startTimer(pumpIntervalMs, Qt::CoarseTimer);
     auto result = call();
     if (timerId)
         self.killTimer(timerId);

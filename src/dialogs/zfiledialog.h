@@ -8,17 +8,11 @@
 
 namespace ZCORVANEBASE {
 
-class ZFileDialog;
-extern template class ZCORVANEBASE_EXPORT ZSingleton<ZFileDialog>;
+ZCORVANEBASE_DECLARE_SINGLETON(ZFileDialog)
 
-// The standard file dialogs, one for one, with the application's own event processing kept alive while they are
-// open. A native file dialog runs a modal loop of its own, and posted events, deferred deletions and queued
-// signals from other threads would wait until it closes; each wrapper pumps the application's events every 5 ms
-// for as long as its dialog is open, and stops the pump before it returns. Arguments and results pass through
-// unchanged.
-//
-// While a dialog is open, anything in the application may run: callers must not hold state those events could
-// invalidate. Nested calls each run their own pump.
+// The QFileDialog static functions, one for one (arguments and results pass through unchanged), with the
+// application's own events processed every 5 ms while a dialog's modal loop runs. While a dialog is open anything in
+// the application may run: callers must not hold state those events could invalidate.
 class ZCORVANEBASE_EXPORT ZFileDialog : public QObject, public ZSingleton<ZFileDialog>
 {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMap>
 #include <QPlainTextEdit>
 #include <QPointer>
 
@@ -78,14 +79,22 @@ const char* roleKey(int flag)
     return nullptr;
 }
 
+// The text variants' sizes: with three buttons, and with fewer. The role variants keep the form's 342 x 200.
+constexpr QSize threeButtonSize(380, 190);
+constexpr QSize fewerButtonSize(320, 160);
+
 // Heights the extras add to the box: the row of the check box and the toggle, the details area with its margin.
 constexpr int extrasRowHeight = 30;
 constexpr int detailsHeight = 100;
-constexpr int detailsPanelHeight = detailsHeight + 6;
+constexpr int extrasBottomMargin = 6;
+constexpr int detailsPanelHeight = detailsHeight + extrasBottomMargin;
+constexpr int extrasSideMargin = 20;
 
-} // namespace
+// The rule between the parts of the copied text.
+constexpr int copyRuleLength = 27;
 
-struct ZMessageBox::Extras
+// The details, the check box and the copy key of a box from message().
+struct Extras
 {
     QSize baseSize; // the box without extras
     QWidget* row = nullptr;
@@ -95,108 +104,117 @@ struct ZMessageBox::Extras
     QPlainTextEdit* detailsEdit = nullptr;
 };
 
+} // namespace
+
+class ZMessageBox::Private
+{
+public:
+    std::unique_ptr<Ui::MessageBox> ui { new Ui::MessageBox };
+    int result = 0; // the "msgBoxButton" property of the button last clicked
+    int buttonCount = 0; // buttons given a role or a text
+    QMap<int, QPushButton*> buttons; // by position
+    int maxButtons = 3;
+    std::unique_ptr<Extras> extras; // message() only
+    const char* titleKey = nullptr; // a standard title, retranslated on a language switch
+    MessageBoxIcon icon = MessageBoxIcon(0);
+    bool roleButtons = false; // the captions are role keys, retranslated on a language switch
+};
+
 ZMessageBox::ZMessageBox(QWidget* parent)
     : CommonDialog(parent, false, true)
-    , ui(new Ui::MessageBox)
-    , result(0)
-    , buttonCount(0)
-    , maxButtons(3)
+    , d(new Private)
 {
-    ui->setupUi(this);
+    d->ui->setupUi(this);
     init();
 }
 
-ZMessageBox::~ZMessageBox()
-{
-    delete m_extras;
-    delete ui;
-}
+ZMessageBox::~ZMessageBox() = default;
 
 void ZMessageBox::init()
 {
     setWindowFlags(Qt::Window | Qt::FramelessWindowHint);
     setWindowModality(Qt::ApplicationModal);
 
-    ui->firstbutton->setProperty("common_bt_style1", true);
-    ui->secondbutton->setProperty("common_bt_style2", true);
-    ui->thirdbutton->setProperty("common_bt_style2", true);
+    d->ui->firstbutton->setProperty("common_bt_style1", true);
+    d->ui->secondbutton->setProperty("common_bt_style2", true);
+    d->ui->thirdbutton->setProperty("common_bt_style2", true);
 
-    ui->firstbutton->hide();
-    ui->secondbutton->hide();
-    ui->thirdbutton->hide();
+    d->ui->firstbutton->hide();
+    d->ui->secondbutton->hide();
+    d->ui->thirdbutton->hide();
 
-    ui->text->setWordWrap(true);
-    ui->text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    d->ui->text->setWordWrap(true);
+    d->ui->text->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    buttons.insert(0, ui->firstbutton);
-    buttons.insert(1, ui->secondbutton);
-    buttons.insert(2, ui->thirdbutton);
+    d->buttons.insert(0, d->ui->firstbutton);
+    d->buttons.insert(1, d->ui->secondbutton);
+    d->buttons.insert(2, d->ui->thirdbutton);
 
     connectSignalsWithSlots();
 }
 
 void ZMessageBox::connectSignalsWithSlots()
 {
-    connect(ui->firstbutton, SIGNAL(clicked()), this, SLOT(slotFirstBtClicked()));
-    connect(ui->secondbutton, SIGNAL(clicked()), this, SLOT(slotSecondBtClicked()));
-    connect(ui->thirdbutton, SIGNAL(clicked()), this, SLOT(slotThirdBtClicked()));
+    connect(d->ui->firstbutton, &QPushButton::clicked, this, &ZMessageBox::slotFirstBtClicked);
+    connect(d->ui->secondbutton, &QPushButton::clicked, this, &ZMessageBox::slotSecondBtClicked);
+    connect(d->ui->thirdbutton, &QPushButton::clicked, this, &ZMessageBox::slotThirdBtClicked);
 }
 
 void ZMessageBox::setMsgBoxShowInfo(const QString& title, const QString& text, MessageBoxIcon icon)
 {
-    m_icon = icon;
+    d->icon = icon;
     setTitle(title);
-    ui->text->setText(text);
+    d->ui->text->setText(text);
     const QString path = iconPath(icon);
     if (path.isEmpty())
-        ui->iconlabel->clear();
+        d->ui->iconlabel->clear();
     else
-        ui->iconlabel->setPixmap(scaledPixmap(path, this));
+        d->ui->iconlabel->setPixmap(scaledPixmap(path, this));
 }
 
 void ZMessageBox::setButtonRole(short flags)
 {
     for (const RoleCaption& role : roleOrder) {
-        if (buttonCount >= maxButtons)
+        if (d->buttonCount >= d->maxButtons)
             break;
         if (!(flags & role.flag))
             continue;
-        QPushButton* button = buttons.value(buttonCount);
+        QPushButton* button = d->buttons.value(d->buttonCount);
         button->setProperty(msgBoxButtonProperty, static_cast<int>(role.flag));
         button->setText(tr(role.key));
-        ++buttonCount;
+        ++d->buttonCount;
     }
     // A role box's title is one of the standard titles: keep its key, so a language switch can translate it.
-    m_roleButtons = true;
+    d->roleButtons = true;
     for (const char* key : { warningTitle, informationTitle, errorTitle }) {
         if (titleLabel->text() == tr(key))
-            m_titleKey = key;
+            d->titleKey = key;
     }
-    for (int i = 0; i < buttonCount; ++i)
-        buttons.value(i)->show();
+    for (int i = 0; i < d->buttonCount; ++i)
+        d->buttons.value(i)->show();
 }
 
 void ZMessageBox::setButtonsText(const QStringList& texts)
 {
     for (const QString& text : texts) {
-        if (buttonCount >= maxButtons)
+        if (d->buttonCount >= d->maxButtons)
             break;
-        QPushButton* button = buttons.value(buttonCount);
-        button->setProperty(msgBoxButtonProperty, buttonCount);
+        QPushButton* button = d->buttons.value(d->buttonCount);
+        button->setProperty(msgBoxButtonProperty, d->buttonCount);
         button->setText(text);
         button->show();
-        ++buttonCount;
+        ++d->buttonCount;
     }
-    if (buttonCount == maxButtons)
-        setFixedSize(380, 190);
+    if (d->buttonCount == d->maxButtons)
+        setFixedSize(threeButtonSize);
     else
-        setFixedSize(320, 160);
+        setFixedSize(fewerButtonSize);
 }
 
 void ZMessageBox::buttonClicked(int position)
 {
     accept();
-    result = buttons.value(position)->property(msgBoxButtonProperty).toInt();
+    d->result = d->buttons.value(position)->property(msgBoxButtonProperty).toInt();
 }
 
 void ZMessageBox::slotFirstBtClicked()
@@ -217,7 +235,7 @@ void ZMessageBox::slotThirdBtClicked()
 bool ZMessageBox::event(QEvent* event)
 {
     // The copy key of a box from message(): what the box says, as text.
-    if (m_extras && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
+    if (d->extras && event->type() == QEvent::KeyPress && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy)) {
         QGuiApplication::clipboard()->setText(copyText());
         return true;
     }
@@ -239,7 +257,7 @@ MessageBoxButton ZMessageBox::runRoleBox(
     if (hideCloseButton)
         box.closeBt->hide();
     box.exec();
-    return static_cast<MessageBoxButton>(box.result);
+    return static_cast<MessageBoxButton>(box.d->result);
 }
 
 int ZMessageBox::runTextBox(
@@ -249,7 +267,7 @@ int ZMessageBox::runTextBox(
     box.setMsgBoxShowInfo(title, text, icon);
     box.setButtonsText(buttonTexts);
     box.exec();
-    return box.result;
+    return box.d->result;
 }
 
 MessageBoxButton ZMessageBox::warning(QWidget* parent, QString text, short buttons, bool hideCloseButton)
@@ -287,121 +305,118 @@ int ZMessageBox::criticalEx(QWidget* parent, QString title, QString text, const 
     return runTextBox(parent, title, text, buttonTexts, MsgBoxIconError);
 }
 
-} // namespace ZCORVANEBASE
-
-namespace ZCORVANEBASE {
-
 // The details area and the row of the check box and the toggle go between the message and the buttons; the box
 // grows by what they take.
 void ZMessageBox::setExtras(const ZMessageBoxOptions& options)
 {
-    m_extras = new Extras;
-    m_extras->baseSize = minimumSize();
-    const int at = ui->verticalLayout->indexOf(ui->_messageBoxButtonWidget);
+    d->extras.reset(new Extras);
+    d->extras->baseSize = minimumSize();
+    const int at = d->ui->verticalLayout->indexOf(d->ui->_messageBoxButtonWidget);
     const bool withDetails = !options.detailText.isEmpty();
     if (withDetails) {
-        m_extras->detailsPanel = new QWidget(this);
-        m_extras->detailsPanel->setObjectName(QStringLiteral("detailsPanel"));
-        m_extras->detailsPanel->setFixedHeight(detailsPanelHeight);
-        auto* panelLayout = new QHBoxLayout(m_extras->detailsPanel);
-        panelLayout->setContentsMargins(20, 0, 20, 6);
-        m_extras->detailsEdit = new QPlainTextEdit(m_extras->detailsPanel);
-        m_extras->detailsEdit->setObjectName(QStringLiteral("detailsEdit"));
-        m_extras->detailsEdit->setReadOnly(true);
+        d->extras->detailsPanel = new QWidget(this);
+        d->extras->detailsPanel->setObjectName(QStringLiteral("detailsPanel"));
+        d->extras->detailsPanel->setFixedHeight(detailsPanelHeight);
+        auto* panelLayout = new QHBoxLayout(d->extras->detailsPanel);
+        panelLayout->setContentsMargins(extrasSideMargin, 0, extrasSideMargin, extrasBottomMargin);
+        d->extras->detailsEdit = new QPlainTextEdit(d->extras->detailsPanel);
+        d->extras->detailsEdit->setObjectName(QStringLiteral("detailsEdit"));
+        d->extras->detailsEdit->setReadOnly(true);
         // Paths and error codes have no blanks: wrap them anywhere rather than scroll sideways.
-        m_extras->detailsEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
-        m_extras->detailsEdit->setPlainText(options.detailText);
-        m_extras->detailsEdit->setStyleSheet(
+        d->extras->detailsEdit->setWordWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+        d->extras->detailsEdit->setPlainText(options.detailText);
+        d->extras->detailsEdit->setStyleSheet(
             QStringLiteral("QPlainTextEdit{background:#0e1624;color:#ccd3dd;"
                            "border:1px solid #2a3650;font-size:12px;font-family:microsoft yahei;}"));
-        panelLayout->addWidget(m_extras->detailsEdit);
-        ui->verticalLayout->insertWidget(at, m_extras->detailsPanel);
+        panelLayout->addWidget(d->extras->detailsEdit);
+        d->ui->verticalLayout->insertWidget(at, d->extras->detailsPanel);
     }
     if (withDetails || options.doNotAskAgainVisible) {
-        m_extras->row = new QWidget(this);
-        m_extras->row->setObjectName(QStringLiteral("extrasRow"));
-        m_extras->row->setFixedHeight(extrasRowHeight);
-        auto* rowLayout = new QHBoxLayout(m_extras->row);
-        rowLayout->setContentsMargins(20, 0, 20, 6);
+        d->extras->row = new QWidget(this);
+        d->extras->row->setObjectName(QStringLiteral("extrasRow"));
+        d->extras->row->setFixedHeight(extrasRowHeight);
+        auto* rowLayout = new QHBoxLayout(d->extras->row);
+        rowLayout->setContentsMargins(extrasSideMargin, 0, extrasSideMargin, extrasBottomMargin);
         if (options.doNotAskAgainVisible) {
-            m_extras->doNotAskAgain = new QCheckBox(m_extras->row);
-            m_extras->doNotAskAgain->setObjectName(QStringLiteral("doNotAskAgainBox"));
-            m_extras->doNotAskAgain->setChecked(options.doNotAskAgain);
-            m_extras->doNotAskAgain->setStyleSheet(
+            d->extras->doNotAskAgain = new QCheckBox(d->extras->row);
+            d->extras->doNotAskAgain->setObjectName(QStringLiteral("doNotAskAgainBox"));
+            d->extras->doNotAskAgain->setChecked(options.doNotAskAgain);
+            d->extras->doNotAskAgain->setStyleSheet(
                 QStringLiteral("QCheckBox{color:#ccd3dd;font-size:12px;font-family:microsoft yahei;}"));
-            rowLayout->addWidget(m_extras->doNotAskAgain);
+            rowLayout->addWidget(d->extras->doNotAskAgain);
         }
         rowLayout->addStretch(1);
         if (withDetails) {
-            m_extras->detailsButton = new QPushButton(m_extras->row);
-            m_extras->detailsButton->setObjectName(QStringLiteral("detailsButton"));
-            m_extras->detailsButton->setCheckable(true);
-            m_extras->detailsButton->setAutoDefault(false);
-            m_extras->detailsButton->setCursor(Qt::PointingHandCursor);
-            m_extras->detailsButton->setStyleSheet(
+            d->extras->detailsButton = new QPushButton(d->extras->row);
+            d->extras->detailsButton->setObjectName(QStringLiteral("detailsButton"));
+            d->extras->detailsButton->setCheckable(true);
+            d->extras->detailsButton->setAutoDefault(false);
+            d->extras->detailsButton->setCursor(Qt::PointingHandCursor);
+            d->extras->detailsButton->setStyleSheet(
                 QStringLiteral("QPushButton{color:#0f8bfd;border:0px;background:"
                                "transparent;font-size:12px;font-family:microsoft yahei;}"));
             connect(
-                m_extras->detailsButton, &QPushButton::toggled, this, [this](bool shown) { setDetailsShown(shown); });
-            rowLayout->addWidget(m_extras->detailsButton);
+                d->extras->detailsButton, &QPushButton::toggled, this, [this](bool shown) { setDetailsShown(shown); });
+            rowLayout->addWidget(d->extras->detailsButton);
         }
-        ui->verticalLayout->insertWidget(ui->verticalLayout->indexOf(ui->_messageBoxButtonWidget), m_extras->row);
+        d->ui->verticalLayout->insertWidget(
+            d->ui->verticalLayout->indexOf(d->ui->_messageBoxButtonWidget), d->extras->row);
     }
     retranslate();
-    if (m_extras->detailsButton)
-        m_extras->detailsButton->setChecked(options.detailsShown);
+    if (d->extras->detailsButton)
+        d->extras->detailsButton->setChecked(options.detailsShown);
     setDetailsShown(withDetails && options.detailsShown);
 }
 
 void ZMessageBox::setDetailsShown(bool shown)
 {
-    if (!m_extras)
+    if (!d->extras)
         return;
-    if (m_extras->detailsPanel)
-        m_extras->detailsPanel->setVisible(shown);
-    if (m_extras->detailsButton)
-        m_extras->detailsButton->setText(shown ? tr("Hide details") : tr("Show details"));
+    if (d->extras->detailsPanel)
+        d->extras->detailsPanel->setVisible(shown);
+    if (d->extras->detailsButton)
+        d->extras->detailsButton->setText(shown ? tr("Hide details") : tr("Show details"));
     updateExtrasSize();
 }
 
 void ZMessageBox::updateExtrasSize()
 {
-    int height = m_extras->baseSize.height();
-    if (m_extras->row)
+    int height = d->extras->baseSize.height();
+    if (d->extras->row)
         height += extrasRowHeight;
-    if (m_extras->detailsPanel && !m_extras->detailsPanel->isHidden())
+    if (d->extras->detailsPanel && !d->extras->detailsPanel->isHidden())
         height += detailsPanelHeight;
-    setFixedSize(m_extras->baseSize.width(), height);
+    setFixedSize(d->extras->baseSize.width(), height);
 }
 
 // Everything the box shows in words, after a language switch. retranslateUi() empties the form's texts (and so the
 // icon), so what the caller gave is kept and put back; role captions and standard titles are translated anew.
 void ZMessageBox::retranslate()
 {
-    const QString text = ui->text->text();
+    const QString text = d->ui->text->text();
     const QString title = titleLabel->text();
     QStringList captions;
-    for (QPushButton* button : qAsConst(buttons))
+    for (QPushButton* button : qAsConst(d->buttons))
         captions << button->text();
-    ui->retranslateUi(this);
-    ui->text->setText(text);
-    const QString path = iconPath(m_icon);
+    d->ui->retranslateUi(this);
+    d->ui->text->setText(text);
+    const QString path = iconPath(d->icon);
     if (!path.isEmpty())
-        ui->iconlabel->setPixmap(scaledPixmap(path, this));
-    for (int i = 0; i < buttons.size(); ++i) {
-        QPushButton* button = buttons.value(i);
-        const char* key = m_roleButtons ? roleKey(button->property(msgBoxButtonProperty).toInt()) : nullptr;
+        d->ui->iconlabel->setPixmap(scaledPixmap(path, this));
+    for (int i = 0; i < d->buttons.size(); ++i) {
+        QPushButton* button = d->buttons.value(i);
+        const char* key = d->roleButtons ? roleKey(button->property(msgBoxButtonProperty).toInt()) : nullptr;
         button->setText(key ? tr(key) : captions.value(i));
     }
-    setTitle(m_titleKey ? tr(m_titleKey) : title);
-    if (m_extras) {
-        if (m_extras->doNotAskAgain)
-            m_extras->doNotAskAgain->setText(tr("Do not ask again"));
-        if (m_extras->detailsEdit)
-            m_extras->detailsEdit->setAccessibleName(tr("Details"));
-        if (m_extras->detailsButton)
-            m_extras->detailsButton->setText(
-                m_extras->detailsButton->isChecked() ? tr("Hide details") : tr("Show details"));
+    setTitle(d->titleKey ? tr(d->titleKey) : title);
+    if (d->extras) {
+        if (d->extras->doNotAskAgain)
+            d->extras->doNotAskAgain->setText(tr("Do not ask again"));
+        if (d->extras->detailsEdit)
+            d->extras->detailsEdit->setAccessibleName(tr("Details"));
+        if (d->extras->detailsButton)
+            d->extras->detailsButton->setText(
+                d->extras->detailsButton->isChecked() ? tr("Hide details") : tr("Show details"));
     }
 }
 
@@ -415,13 +430,13 @@ void ZMessageBox::changeEvent(QEvent* event)
 // Title, text, details and the captions of the buttons shown, between dashed lines.
 QString ZMessageBox::copyText() const
 {
-    const QString line = QString(27, QLatin1Char('-'));
-    QStringList parts { line, titleLabel->text(), line, ui->text->text(), line };
-    if (m_extras && m_extras->detailsEdit)
-        parts << m_extras->detailsEdit->toPlainText() << line;
+    const QString line = QString(copyRuleLength, QLatin1Char('-'));
+    QStringList parts { line, titleLabel->text(), line, d->ui->text->text(), line };
+    if (d->extras && d->extras->detailsEdit)
+        parts << d->extras->detailsEdit->toPlainText() << line;
     QStringList captions;
-    for (int i = 0; i < buttonCount; ++i)
-        captions << buttons.value(i)->text();
+    for (int i = 0; i < d->buttonCount; ++i)
+        captions << d->buttons.value(i)->text();
     parts << captions.join(QStringLiteral("   ")) << line;
     return parts.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
@@ -437,16 +452,16 @@ ZMessageBoxResult ZMessageBox::message(QWidget* parent, const ZMessageBoxOptions
         box->setButtonRole(options.buttons);
     else
         box->setButtonsText(options.buttonTexts);
-    box->m_titleKey = options.title.isEmpty() ? key : nullptr;
+    box->d->titleKey = options.title.isEmpty() ? key : nullptr;
     if (options.hideCloseButton)
         box->closeBt->hide();
     box->setExtras(options);
     box->exec();
     if (!box)
         return answer;
-    answer.button = box->result;
-    if (box->m_extras->doNotAskAgain)
-        answer.doNotAskAgain = box->m_extras->doNotAskAgain->isChecked();
+    answer.button = box->d->result;
+    if (box->d->extras->doNotAskAgain)
+        answer.doNotAskAgain = box->d->extras->doNotAskAgain->isChecked();
     delete box.data();
     return answer;
 }

@@ -2,10 +2,7 @@
 
 #include "dialogs/commondialog.h"
 
-#include <QMap>
 #include <QStringList>
-
-class QPushButton;
 
 // The standard roles a message box can offer, a bit set passed as a short. MsgBoxNoButton is what a box returns
 // when it was closed without a button.
@@ -32,10 +29,6 @@ enum MessageBoxIcon
 };
 
 namespace ZCORVANEBASE {
-
-namespace Ui {
-class MessageBox;
-}
 
 // What ZMessageBox::message() shows. The defaults give an information box with an Ok button.
 struct ZMessageBoxOptions
@@ -67,36 +60,12 @@ struct ZMessageBoxResult
     bool doNotAskAgain = false;
 };
 
-// The client's application-modal message box: an icon, a word-wrapped text and up to three buttons in the
-// common dialog frame. It is used only through the static functions, which build a box, run it and return what
-// was pressed.
-//
-// - Role variants (warning, information, question, critical) take a set of MessageBoxButton flags and return the
-//   role pressed, or MsgBoxNoButton when the box was closed otherwise (Escape, the close button, system quit).
-//   Roles are placed left to right in the fixed order Ok, Open, Yes, Cancel, Save, Help, Close, No; the first
-//   three set flags are shown, the rest ignored. The box keeps its 342 x 200 size.
-// - Text variants (warningEx, informationEx, criticalEx) take a title and up to three button texts and return the
-//   position (0, 1, 2) of the button pressed; a close without a button also returns 0. The box is 380 x 190 with
-//   three buttons, 320 x 160 otherwise.
-// - The leftmost button carries "common_bt_style1" (the primary look), the others "common_bt_style2".
-// - Unlike a plain CommonDialog, Enter and Return press the focused (or default) button.
-//
-// Choices of ours: the role variants default to an Ok button (question: Yes and No) and a visible close button;
-// the buttons carry the object names "firstbutton", "secondbutton" and "thirdbutton" of the form, and the icon
-// label "iconlabel", for style sheets and tests.
-//
-// message() runs a box described by a ZMessageBoxOptions record and offers what the older functions do not:
-// - Detail text: a "Show details" / "Hide details" toggle ("detailsButton") reveals a read-only text area
-//   ("detailsEdit", 100 pixels high); the box grows to fit and shrinks back when it is hidden again.
-// - "Do not ask again": a check box ("doNotAskAgainBox") whose state comes back in ZMessageBoxResult.
-//   The toggle and the check box share one row (30 pixels) above the buttons, so the box is that much taller.
-// - Ctrl+C (the platform's copy key) puts the title, the text, the details if any and the button captions on the
-//   clipboard, between dashed lines, the way desktop message boxes do. A selection in the details area is copied
-//   by the area itself instead.
-// The older functions behave exactly as before: no extras, no copy key.
-//
-// All texts, the role captions and standard titles included, follow a language switch while a box is open.
-// The icon is loaded in the resolution of the screen (the "@2x" image where the host provides it).
+// The client's application-modal message box: an icon, a word-wrapped text and up to three buttons in the common
+// dialog frame. It is used only through the static functions, which build a box, run it and destroy it again.
+// The role variants return the MessageBoxButton pressed (MsgBoxNoButton when the box closed otherwise); the text
+// variants take up to three button texts and return the position pressed (0 also when closed otherwise).
+// message() adds detail text, a "Do not ask again" check box and a copy key. Unlike a plain CommonDialog, Enter and
+// Return press the focused (or default) button.
 class ZCORVANEBASE_EXPORT ZMessageBox : public CommonDialog
 {
     Q_OBJECT
@@ -147,16 +116,8 @@ private:
     static int runTextBox(QWidget* parent, const QString& title, const QString& text, const QStringList& buttonTexts,
         MessageBoxIcon icon);
 
-    Ui::MessageBox* ui;
-    int result;
-    int buttonCount;
-    QMap<int, QPushButton*> buttons;
-    int maxButtons;
-    struct Extras;
-    Extras* m_extras = nullptr; // the details, the check box and the copy key; message() only
-    const char* m_titleKey = nullptr; // a standard title, retranslated on a language switch
-    MessageBoxIcon m_icon = MessageBoxIcon(0);
-    bool m_roleButtons = false; // the captions are role keys, retranslated on a language switch
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

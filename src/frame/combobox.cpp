@@ -8,10 +8,17 @@
 
 namespace ZCORVANEBASE {
 
+class ComboBox::Private
+{
+public:
+    QListWidget* listWt = nullptr;
+};
+
 ComboBox::ComboBox(QWidget* parent)
     : QComboBox(parent)
-    , listWt(new QListWidget(this))
+    , d(new Private)
 {
+    d->listWt = new QListWidget(this);
     init();
 }
 
@@ -19,11 +26,12 @@ ComboBox::~ComboBox() = default;
 
 QListWidget* ComboBox::getListWt()
 {
-    return listWt;
+    return d->listWt;
 }
 
 void ComboBox::init()
 {
+    QListWidget* listWt = d->listWt;
     // The frame around the popup list is the parent of the current view.
     if (QWidget* frame = view() ? view()->parentWidget() : nullptr)
         frame->setStyleSheet(

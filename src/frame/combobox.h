@@ -6,14 +6,16 @@
 #include <QList>
 #include <QVariant>
 
+#include <memory>
+
 QT_BEGIN_NAMESPACE
 class QListWidget;
 QT_END_NAMESPACE
 
 namespace ZCORVANEBASE {
 
-// A combo box with the library's dark popup: a framed QListWidget (reachable through getListWt()) that carries
-// the style-sheet flag "common_comboBox_listWt_style1" for the host's application style sheet.
+// A combo box with the library's dark popup: a framed QListWidget (a child of the combo box, reachable through
+// getListWt()) that carries the style-sheet flag "common_comboBox_listWt_style1" for the application style sheet.
 class ZCORVANEBASE_EXPORT ComboBox : public QComboBox
 {
     Q_OBJECT
@@ -23,13 +25,13 @@ public:
     ~ComboBox() override;
 
     QListWidget* getListWt();
-    // Sets data[i] as the Qt::UserRole data of item i, for the items both sides have.
-    void setItemsData(const QList<QVariant>& data);
+    void setItemsData(const QList<QVariant>& data); // data[i] as item i's Qt::UserRole data, for the items both have
 
 private:
     void init();
 
-    QListWidget* listWt;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

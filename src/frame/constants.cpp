@@ -10,6 +10,16 @@ QString location(QStandardPaths::StandardLocation where)
 {
     return QStandardPaths::writableLocation(where);
 }
+
+// QCollator(QLocale) opens its collation engine lazily, inside the first compare(), which is const: two threads
+// comparing first would both build it. Comparing once here, while the library loads, leaves every later use a read.
+// (compare() returns early for an empty string, so both strings are non-empty.)
+QCollator openedCollator(const QLocale& locale)
+{
+    QCollator collator(locale);
+    collator.compare(QStringLiteral("a"), QStringLiteral("b"));
+    return collator;
+}
 } // namespace
 
 const QString clientRootDir = location(QStandardPaths::DocumentsLocation) + QStringLiteral("/osprey_client");
@@ -66,10 +76,6 @@ const QString colorAlarm = QStringLiteral("#dc4d4d");
 const QString colorHighlight = QStringLiteral("#ffcb5a");
 const QString colorText = QStringLiteral("#ffffff");
 
-QCollator& chineseCollator()
-{
-    static QCollator collator { QLocale(QLocale::Chinese, QLocale::AnyCountry) };
-    return collator;
-}
+const QCollator chineseCollator = openedCollator(QLocale(QLocale::Chinese, QLocale::AnyCountry));
 
 } // namespace ZCORVANEBASE

@@ -72,7 +72,9 @@ extern ZCORVANEBASE_EXPORT const QString colorAlarm; // "#dc4d4d"
 extern ZCORVANEBASE_EXPORT const QString colorHighlight; // "#ffcb5a"
 extern ZCORVANEBASE_EXPORT const QString colorText; // "#ffffff"
 
-// The collator that sorts names in Chinese order (QLocale::Chinese, any country). GUI thread only.
-ZCORVANEBASE_EXPORT QCollator& chineseCollator();
+// Sorts names in Chinese (pinyin) order, QLocale::Chinese of any country: chineseCollator.compare(a, b) or
+// std::sort(names.begin(), names.end(), chineseCollator). Ready when the library loads, before any QApplication, and
+// only read afterwards, so any thread may use it.
+extern ZCORVANEBASE_EXPORT const QCollator chineseCollator;
 
 } // namespace ZCORVANEBASE

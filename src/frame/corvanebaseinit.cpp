@@ -1,5 +1,6 @@
 #include "frame/corvanebaseinit.h"
 
+#include "frame/corvanebaseinit_p.h"
 #include "frame/dictdef.h"
 #include "frame/hostaccess_p.h"
 
@@ -39,11 +40,47 @@ QTranslator* catalogueTranslator(const QString& name)
 
 } // namespace
 
+Language languageOfLocale(int language, int country)
+{
+    switch (language) {
+    case QLocale::English:
+        return LanguageEnglish;
+    case QLocale::German:
+        return LanguageGerman;
+    case QLocale::Kikuyu:
+        return LanguageKikuyu;
+    case QLocale::Italian:
+        return LanguageItalian;
+    case QLocale::Japanese:
+        return LanguageJapanese;
+    case QLocale::Thai:
+        return LanguageThai;
+    case QLocale::Korean:
+        return LanguageKorean;
+    case QLocale::Arabic:
+        return LanguageArabic;
+    case QLocale::Bengali:
+        return LanguageBengali;
+    case QLocale::Chinese:
+        return (country == QLocale::HongKong || country == QLocale::Taiwan) ? LanguageChineseTraditional
+                                                                            : LanguageChineseSimplified;
+    default:
+        return static_cast<Language>(language);
+    }
+}
+
+// Empty today: the place for the state of a later feature, so host modules derived from this class keep their
+// layout.
+class ModuleInitialization::Private
+{
+};
+
 ModuleInitialization::ModuleInitialization(QObject* parent)
     : QObject(parent)
     , initialized(false)
     , systemCountry(0)
     , systemLanguage(0)
+    , d(new Private)
 {
     // Virtual dispatch does not reach a subclass from here: this is always the base version.
     ModuleInitialization::init();
@@ -81,8 +118,9 @@ void ModuleInitialization::loadStyleSheet(const QString& path)
     QString styleSheet = app->styleSheet();
     QFile file(path);
     if (file.open(QIODevice::ReadOnly)) {
+        // In the stream's own codec, the locale's (GBK on a Chinese Windows desktop). Its unicode detection, on by
+        // default, reads a sheet that starts with a byte-order mark (UTF-8 or UTF-16) in that encoding instead.
         QTextStream stream(&file);
-        stream.setCodec("UTF-8");
         styleSheet += stream.readAll();
         file.close();
     }
@@ -101,31 +139,7 @@ void ModuleInitialization::loadTranslation(const QString& name)
 
 Language ModuleInitialization::getLanguage()
 {
-    switch (systemLanguage) {
-    case QLocale::English:
-        return LanguageEnglish;
-    case QLocale::German:
-        return LanguageGerman;
-    case QLocale::Kikuyu:
-        return LanguageKikuyu;
-    case QLocale::Italian:
-        return LanguageItalian;
-    case QLocale::Japanese:
-        return LanguageJapanese;
-    case QLocale::Thai:
-        return LanguageThai;
-    case QLocale::Korean:
-        return LanguageKorean;
-    case QLocale::Arabic:
-        return LanguageArabic;
-    case QLocale::Bengali:
-        return LanguageBengali;
-    case QLocale::Chinese:
-        return (systemCountry == QLocale::HongKong || systemCountry == QLocale::Taiwan) ? LanguageChineseTraditional
-                                                                                        : LanguageChineseSimplified;
-    default:
-        return static_cast<Language>(systemLanguage);
-    }
+    return languageOfLocale(systemLanguage, systemCountry);
 }
 
 QString ModuleInitialization::getLanguageSuffix()
@@ -133,8 +147,16 @@ QString ModuleInitialization::getLanguageSuffix()
     return catalogueSuffix();
 }
 
+class CorvaneBaseInit::Private
+{
+public:
+    // The library's own catalogue, replaced by switchLanguage().
+    QPointer<QTranslator> libraryTranslator;
+};
+
 CorvaneBaseInit::CorvaneBaseInit(QObject* parent)
     : ModuleInitialization(parent)
+    , d(new Private)
 {
     CorvaneBaseInit::init();
 }
@@ -162,6 +184,9 @@ void CorvaneBaseInit::moduleInit()
     QCoreApplication::processEvents(QEventLoop::AllEvents);
 }
 
+// Replaces the catalogue the library installed (those the host installed stay), retranslates DictDef and delivers
+// QEvent::LanguageChange to every widget before returning. Before moduleInit() it installs the library's catalogue,
+// which moduleInit() later replaces rather than duplicates.
 void CorvaneBaseInit::switchLanguage()
 {
     if (!QCoreApplication::instance()) {
@@ -178,9 +203,9 @@ void CorvaneBaseInit::switchLanguage()
 void CorvaneBaseInit::installLibraryCatalogue()
 {
     // The new catalogue goes in before the old one leaves, so no moment shows untranslated source texts.
-    QTranslator* previous = libraryTranslator.data();
-    libraryTranslator = catalogueTranslator(QStringLiteral("ZCorvaneBase"));
-    QCoreApplication::installTranslator(libraryTranslator);
+    QTranslator* previous = d->libraryTranslator.data();
+    d->libraryTranslator = catalogueTranslator(QStringLiteral("ZCorvaneBase"));
+    QCoreApplication::installTranslator(d->libraryTranslator);
     if (previous) {
         QCoreApplication::removeTranslator(previous);
         delete previous;

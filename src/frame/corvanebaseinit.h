@@ -6,11 +6,11 @@
 #include <QObject>
 #include <QPointer>
 
-class QTranslator;
+#include <memory>
 
 namespace ZCORVANEBASE {
 
-// The system language as getLanguage() reports it. Languages outside this table are reported as their
+// The system language as ModuleInitialization reports it. Languages outside this table are reported as their
 // QLocale::Language number.
 enum Language
 {
@@ -42,35 +42,30 @@ protected:
     explicit ModuleInitialization(QObject* parent = nullptr);
     ~ModuleInitialization() override;
 
-    virtual void init();
-    // Appends the style-sheet file `path` to the application's style sheet; a missing file changes nothing.
+    virtual void init(); // captures the system locale
+    // Appends the style-sheet file `path`, read in the locale's codec, to the application's style sheet; a missing
+    // file changes nothing.
     void loadStyleSheet(const QString& path);
-    // Installs the catalogue ":/qm/<name>_<suffix>.qm" for the client language. Each call adds one translator;
-    // a missing catalogue installs an empty one.
+    // Installs ":/qm/<name>_<suffix>.qm" for the client language; each call adds one translator.
     void loadTranslation(const QString& name);
 
     bool initialized;
-    int systemCountry;
-    int systemLanguage;
+    int systemCountry; // a QLocale::Country
+    int systemLanguage; // a QLocale::Language
 
 private:
     Language getLanguage();
     QString getLanguageSuffix();
 
-    friend class ModuleInitializationTest;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 ZCORVANEBASE_DECLARE_SINGLETON(CorvaneBaseInit)
 
-// The library's initialiser and the way every widget reaches the host.
-//
-// Calling order expected of the host: create QApplication; create the worker; assign
-// CorvaneBaseInit::_instance().worker; call CorvaneBaseInit::_instance().moduleInit(); then create widgets.
-// The singleton owns the worker (and the two host objects) from the moment they are stored: it deletes whatever
-// is still alive when it is destroyed at library unload. An object the host deletes earlier is simply gone.
-//
-// Without a worker nothing crashes: the language falls back to en_US and each widget gives neutral answers,
-// with one qWarning naming what is missing.
+// The library's initialiser and the way every widget reaches the host: the host stores its worker in `worker` and
+// calls moduleInit() after creating its QApplication and before creating the library's widgets. The singleton owns
+// the worker and the two host objects from the moment they are stored and deletes those still alive at unload.
 class ZCORVANEBASE_EXPORT CorvaneBaseInit : public ModuleInitialization, public ZSingleton<CorvaneBaseInit>
 {
     Q_OBJECT
@@ -80,16 +75,11 @@ public:
     void moduleInit() override;
     void recoveryToInitialState() override;
 
-    // Switches the library to the worker's current client language while widgets are alive: replaces the
-    // catalogue the library installed with the one of that language, retranslates DictDef and delivers
-    // QEvent::LanguageChange to every widget before returning, so each shows the new language when the call
-    // returns. Catalogues the host installed itself stay as they are. Works before moduleInit() too (it then
-    // installs the library's catalogue, which moduleInit() later replaces rather than duplicates).
+    // Switches the library live to the worker's current client language: widgets show it when the call returns.
     void switchLanguage();
 
-    // Two slots for host objects the library never reads; it only deletes them at unload.
-    QPointer<QObject> hostObject1;
-    QPointer<QObject> hostObject2;
+    QPointer<QObject> hostObject1; // never read by the library; deleted at unload
+    QPointer<QObject> hostObject2; // never read by the library; deleted at unload
     QPointer<ZCORVANEDLL::CorvaneDllBaseWorker> worker;
 
 protected:
@@ -101,7 +91,8 @@ private:
 
     void installLibraryCatalogue();
 
-    QPointer<QTranslator> libraryTranslator;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -1,6 +1,8 @@
 #include "frame/customaction.h"
 
+#include "frame/constants.h"
 #include "frame/customactionwt_p.h"
+#include "frame/labelstyle_p.h"
 #include "frame/scaledpixmap_p.h"
 
 #include <QHBoxLayout>
@@ -10,37 +12,45 @@
 namespace ZCORVANEBASE {
 
 namespace {
-const char normalBackground[] = "#131d2d";
-const char hoverBackground[] = "#266baf";
-const QString normalTextStyle
-    = QStringLiteral("QLabel{color:#ccd3dd;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}");
 const QString hoverTextStyle
     = QStringLiteral("QLabel{color:#ffffff;border:0px;font-size:13px;font-family:microsoft yahei;padding-right:6px;}");
+
+constexpr int entryHeight = 24;
+constexpr int entryMinimumWidth = 134;
+constexpr int iconSize = 16;
+constexpr int iconLeftMargin = 10;
+constexpr int iconTextSpacing = 10;
+constexpr int flagRightMargin = 10;
 } // namespace
+
+class CustomAction::Private
+{
+public:
+    CustomActionWt* actionWt = nullptr;
+};
 
 CustomAction::CustomAction(
     QWidget* parent, const QString& text, const QString& iconPath1, const QString& iconPath2, const QString& iconPath3)
     : QWidgetAction(parent)
+    , d(new Private)
 {
     setEnabled(true);
-    actionWt = new CustomActionWt(parent, text, iconPath1, iconPath2, iconPath3);
-    actionWt->setFixedHeight(24);
-    actionWt->setMinimumWidth(134);
-    setDefaultWidget(actionWt);
+    d->actionWt = new CustomActionWt(parent, text, iconPath1, iconPath2, iconPath3);
+    d->actionWt->setFixedHeight(entryHeight);
+    d->actionWt->setMinimumWidth(entryMinimumWidth);
+    setDefaultWidget(d->actionWt);
 }
 
 CustomAction::~CustomAction() = default;
 
 void CustomAction::updateText(const QString& text)
 {
-    actionWt->textLabel->setText(text);
-    actionWt->setAccessibleName(text);
+    d->actionWt->setText(text);
 }
 
 void CustomAction::addFlagImage(const QPixmap& image)
 {
-    actionWt->flagImage = image;
-    actionWt->update();
+    d->actionWt->setFlagImage(image);
 }
 
 CustomActionWt::CustomActionWt(
@@ -52,43 +62,56 @@ CustomActionWt::CustomActionWt(
     , iconLabel(new QLabel(this))
     , textLabel(new QLabel(text, this))
 {
-    setBackgroundColor(QColor(normalBackground));
-    iconLabel->setFixedSize(16, 16);
+    setBackgroundColor(QColor(colorPanel));
+    iconLabel->setFixedSize(iconSize, iconSize);
+    // Loaded for the pixel ratio of the screen: the "@2x" file next to the image on a high-DPI screen.
     iconLabel->setPixmap(scaledPixmap(iconPath1, this));
     setAccessibleName(text);
     textLabel->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    textLabel->setStyleSheet(normalTextStyle);
+    textLabel->setStyleSheet(plainLabelStyle());
     auto* layout = new QHBoxLayout(this);
-    layout->setContentsMargins(10, 0, 0, 0);
-    layout->setSpacing(10);
+    layout->setContentsMargins(iconLeftMargin, 0, 0, 0);
+    layout->setSpacing(iconTextSpacing);
     layout->addWidget(iconLabel);
     layout->addWidget(textLabel);
 }
 
 CustomActionWt::~CustomActionWt() = default;
 
-void CustomActionWt::showLook(const char* background, bool hover, const QString& icon)
+void CustomActionWt::setText(const QString& text)
+{
+    textLabel->setText(text);
+    setAccessibleName(text);
+}
+
+void CustomActionWt::setFlagImage(const QPixmap& image)
+{
+    flagImage = image;
+    update();
+}
+
+void CustomActionWt::showLook(const QString& background, bool hover, const QString& icon)
 {
     setBackgroundColor(QColor(background));
-    textLabel->setStyleSheet(hover ? hoverTextStyle : normalTextStyle);
+    textLabel->setStyleSheet(hover ? hoverTextStyle : plainLabelStyle());
     iconLabel->setPixmap(scaledPixmap(icon, this));
 }
 
 void CustomActionWt::enterEvent(QEvent* event)
 {
-    showLook(hoverBackground, true, iconPath1);
+    showLook(colorAccent, true, iconPath1);
     QWidget::enterEvent(event);
 }
 
 void CustomActionWt::leaveEvent(QEvent* event)
 {
-    showLook(normalBackground, false, iconPath2);
+    showLook(colorPanel, false, iconPath2);
     QWidget::leaveEvent(event);
 }
 
 void CustomActionWt::mouseReleaseEvent(QMouseEvent* event)
 {
-    showLook(normalBackground, false, iconPath1);
+    showLook(colorPanel, false, iconPath1);
     ZWidget::mouseReleaseEvent(event);
 }
 
@@ -103,9 +126,9 @@ void CustomActionWt::paintEvent(QPaintEvent* event)
     if (flagImage.isNull())
         return;
     QPainter painter(this);
-    // At its logical size: a flag loaded for a high-DPI screen carries its device pixel ratio.
+    // At its logical size: a flag made for a high-DPI screen carries its device pixel ratio and keeps its place.
     const QSize size = logicalSize(flagImage);
-    painter.drawPixmap(width() - size.width() - 10, (height() - size.height()) / 2, flagImage);
+    painter.drawPixmap(width() - size.width() - flagRightMargin, (height() - size.height()) / 2, flagImage);
 }
 
 } // namespace ZCORVANEBASE

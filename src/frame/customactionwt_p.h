@@ -10,7 +10,7 @@ QT_END_NAMESPACE
 
 namespace ZCORVANEBASE {
 
-// The widget of a CustomAction entry.
+// The widget of a CustomAction entry, named with the entry's text for screen readers.
 class ZCORVANEBASE_PRIVATE_EXPORT CustomActionWt : public ZWidget
 {
     Q_OBJECT
@@ -20,6 +20,9 @@ public:
         const QString& iconPath3);
     ~CustomActionWt() override;
 
+    void setText(const QString& text);
+    void setFlagImage(const QPixmap& image);
+
 protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -28,7 +31,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void showLook(const char* background, bool hover, const QString& icon);
+    void showLook(const QString& background, bool hover, const QString& icon);
 
     QString iconPath1;
     QString iconPath2;
@@ -36,8 +39,6 @@ private:
     QLabel* iconLabel;
     QLabel* textLabel;
     QPixmap flagImage;
-
-    friend class CustomAction;
 };
 
 } // namespace ZCORVANEBASE

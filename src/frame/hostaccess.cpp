@@ -1,5 +1,6 @@
 #include "frame/hostaccess_p.h"
 
+#include "frame/constants.h"
 #include "frame/corvanebaseinit.h"
 
 #include <QSet>
@@ -37,14 +38,20 @@ ZCORVANEDLL::ClientLanguage hostClientLanguage()
 QString hostDateFormat()
 {
     auto* worker = hostWorker("getDateFormat");
-    return worker ? worker->getDateFormat() : QStringLiteral("yyyy-MM-dd");
+    return worker ? worker->getDateFormat() : dateFormat;
 }
 
 QString hostStrDatetime(const QDateTime& dateTime, bool shortForm)
 {
     if (auto* worker = hostWorker("strDatetime"))
         return worker->strDatetime(dateTime, shortForm);
-    const QString text = dateTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
+    return defaultStrDatetime(dateTime, shortForm);
+}
+
+QString defaultStrDatetime(const QDateTime& dateTime, bool shortForm)
+{
+    // The short form drops the year and the seconds: "MM-dd hh:mm" starts at index 5 and is 11 characters long.
+    const QString text = dateTime.toString(dateTimeFormat);
     return shortForm ? text.mid(5, 11) : text;
 }
 

@@ -16,4 +16,7 @@ ZCORVANEBASE_PRIVATE_EXPORT ZCORVANEDLL::ClientLanguage hostClientLanguage(); //
 ZCORVANEBASE_PRIVATE_EXPORT QString hostDateFormat(); // "yyyy-MM-dd"
 ZCORVANEBASE_PRIVATE_EXPORT QString hostStrDatetime(const QDateTime& dateTime, bool shortForm);
 
+// The worker's default date-time text: "yyyy-MM-dd hh:mm:ss", or its "MM-dd hh:mm" part in the short form.
+QString defaultStrDatetime(const QDateTime& dateTime, bool shortForm);
+
 } // namespace ZCORVANEBASE

@@ -1,6 +1,8 @@
 #include "frame/hostworker.h"
 
+#include "frame/constants.h"
 #include "frame/corvanebaseinit.h"
+#include "frame/hostaccess_p.h"
 
 #include <QFile>
 #include <QLocale>
@@ -181,14 +183,13 @@ void CorvaneDllBaseWorker::showMaximized(QWidget* widget)
 
 QString CorvaneDllBaseWorker::strDatetime(const QDateTime& dateTime, bool shortForm)
 {
-    const QString text = dateTime.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss"));
-    return shortForm ? text.mid(5, 11) : text;
+    return ZCORVANEBASE::defaultStrDatetime(dateTime, shortForm);
 }
 
 void CorvaneDllBaseWorker::setWindowStaysOnTopHint(QWidget*, bool) { }
 QString CorvaneDllBaseWorker::getDateFormat()
 {
-    return QStringLiteral("yyyy-MM-dd");
+    return ZCORVANEBASE::dateFormat;
 }
 void CorvaneDllBaseWorker::setCurModalDlg(QDialog*) { }
 bool CorvaneDllBaseWorker::isNimbraDev(int)

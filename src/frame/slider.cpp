@@ -2,11 +2,17 @@
 
 namespace ZCORVANEBASE {
 
+class Slider::Private
+{
+public:
+    int lastValue = 0;
+};
+
 Slider::Slider(QWidget* parent)
     : QSlider(parent)
-    , lastValue(0)
+    , d(new Private)
 {
-    connect(this, SIGNAL(valueChanged(int)), this, SLOT(slotValueChanged(int)));
+    connect(this, &QSlider::valueChanged, this, &Slider::slotValueChanged);
 }
 
 Slider::~Slider() = default;
@@ -14,16 +20,16 @@ Slider::~Slider() = default;
 void Slider::setValue(int value)
 {
     // Remember the value the slider will really take, so an out-of-range request stays silent too.
-    lastValue = qBound(minimum(), value, maximum());
+    d->lastValue = qBound(minimum(), value, maximum());
     QAbstractSlider::setValue(value);
 }
 
 void Slider::slotValueChanged(int value)
 {
-    if (value == lastValue)
+    if (value == d->lastValue)
         return;
-    emit signalZoomChanged(value - lastValue);
-    lastValue = value;
+    emit signalZoomChanged(value - d->lastValue);
+    d->lastValue = value;
 }
 
 } // namespace ZCORVANEBASE

@@ -4,10 +4,11 @@
 
 #include <QSlider>
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
 // A slider that reports user moves as differences: signalZoomChanged(+3) for a move from 5 to 8.
-// setValue() (which hides QAbstractSlider::setValue) moves it silently.
 class ZCORVANEBASE_EXPORT Slider : public QSlider
 {
     Q_OBJECT
@@ -16,7 +17,7 @@ public:
     explicit Slider(QWidget* parent = nullptr);
     ~Slider() override;
 
-    void setValue(int value);
+    void setValue(int value); // hides QAbstractSlider::setValue: moves the slider silently
 
 signals:
     void signalZoomChanged(int value);
@@ -25,7 +26,8 @@ private slots:
     void slotValueChanged(int value);
 
 private:
-    int lastValue;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -2,8 +2,20 @@
 
 namespace ZCORVANEBASE {
 
+namespace {
+// The part of the width that the check indicator takes.
+constexpr int indicatorRoom = 25;
+} // namespace
+
+class ZCheckBox::Private
+{
+public:
+    QString fullText;
+};
+
 ZCheckBox::ZCheckBox(QWidget* parent)
     : QCheckBox(parent)
+    , d(new Private)
 {
 }
 
@@ -11,14 +23,14 @@ ZCheckBox::~ZCheckBox() = default;
 
 void ZCheckBox::setText(const QString& text)
 {
-    fullText = text;
+    d->fullText = text;
     setToolTip(text);
     updateText();
 }
 
 QString ZCheckBox::text() const
 {
-    return fullText;
+    return d->fullText;
 }
 
 void ZCheckBox::resizeEvent(QResizeEvent* event)
@@ -30,7 +42,8 @@ void ZCheckBox::resizeEvent(QResizeEvent* event)
 void ZCheckBox::updateText()
 {
     const QFontMetrics metrics(font());
-    const int room = width() - 25;
+    const int room = width() - indicatorRoom;
+    const QString& fullText = d->fullText;
     QAbstractButton::setText(
         metrics.horizontalAdvance(fullText) < room ? fullText : metrics.elidedText(fullText, Qt::ElideRight, room));
 }

@@ -4,10 +4,12 @@
 
 #include <QCheckBox>
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
-// A check box that elides its text at the right to its width less 25 pixels (the indicator's room) and shows the
-// whole text as its tool tip. setText() and text() hide QAbstractButton's; text() returns the whole text.
+// A check box that elides its text at the right to its width less the indicator's room (25 pixels) and shows the
+// whole text as its tool tip. setText() and text() hide QAbstractButton's: call them through a ZCheckBox pointer.
 class ZCORVANEBASE_EXPORT ZCheckBox : public QCheckBox
 {
     Q_OBJECT
@@ -17,7 +19,7 @@ public:
     ~ZCheckBox() override;
 
     void setText(const QString& text);
-    QString text() const;
+    QString text() const; // the whole text, not the elided one
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -25,7 +27,8 @@ protected:
 private:
     void updateText();
 
-    QString fullText;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

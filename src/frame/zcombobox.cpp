@@ -6,10 +6,17 @@
 
 namespace ZCORVANEBASE {
 
+class ZComboBox::Private
+{
+public:
+    QListWidget* listWt = nullptr;
+};
+
 ZComboBox::ZComboBox(QWidget* parent)
     : QComboBox(parent)
-    , listWt(new QListWidget(this))
+    , d(new Private)
 {
+    d->listWt = new QListWidget(this);
     init();
 }
 
@@ -17,14 +24,14 @@ ZComboBox::~ZComboBox() = default;
 
 QListWidget* ZComboBox::getListWt()
 {
-    return listWt;
+    return d->listWt;
 }
 
 void ZComboBox::init()
 {
-    listWt->setItemDelegate(new NoFocusStyledItemDelegate(this));
-    setModel(listWt->model());
-    setView(listWt);
+    d->listWt->setItemDelegate(new NoFocusStyledItemDelegate(this));
+    setModel(d->listWt->model());
+    setView(d->listWt);
 }
 
 } // namespace ZCORVANEBASE

@@ -4,14 +4,16 @@
 
 #include <QComboBox>
 
+#include <memory>
+
 QT_BEGIN_NAMESPACE
 class QListWidget;
 QT_END_NAMESPACE
 
 namespace ZCORVANEBASE {
 
-// A combo box whose model and popup view are one QListWidget the owner reaches directly (getListWt()), drawn
-// without the focus frame.
+// A combo box whose model and popup view are one QListWidget (a child of the combo box) that the owner reaches
+// directly, drawn without the focus frame.
 class ZCORVANEBASE_EXPORT ZComboBox : public QComboBox
 {
     Q_OBJECT
@@ -25,7 +27,8 @@ public:
 private:
     void init();
 
-    QListWidget* listWt;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

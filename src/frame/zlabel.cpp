@@ -2,9 +2,16 @@
 
 namespace ZCORVANEBASE {
 
+class ZLabel::Private
+{
+public:
+    QString fullText;
+    int maxWidth = -1; // below 1: no growing, the text is elided to the current width
+};
+
 ZLabel::ZLabel(QWidget* parent)
     : QLabel(parent)
-    , maxWidth(-1)
+    , d(new Private)
 {
 }
 
@@ -12,19 +19,19 @@ ZLabel::~ZLabel() = default;
 
 void ZLabel::setText(const QString& text)
 {
-    fullText = text;
+    d->fullText = text;
     setToolTip(text);
     updateText();
 }
 
 QString ZLabel::text() const
 {
-    return fullText;
+    return d->fullText;
 }
 
 void ZLabel::setMaxWidth(int width)
 {
-    maxWidth = width;
+    d->maxWidth = width;
     if (width > 0)
         setMaximumWidth(width);
 }
@@ -37,6 +44,8 @@ void ZLabel::resizeEvent(QResizeEvent* event)
 
 void ZLabel::updateText()
 {
+    const QString& fullText = d->fullText;
+    const int maxWidth = d->maxWidth;
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(fullText);
     if (maxWidth < 1) {

@@ -4,11 +4,13 @@
 
 #include <QLabel>
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
-// A label that elides its text at the right to the space it has and shows the whole text as its tool tip.
-// With setMaxWidth() it grows up to that width to show the whole text before eliding.
-// setText() and text() hide QLabel's: call them through a ZLabel pointer; text() returns the whole text.
+// A label that elides its text at the right to the space it has and shows the whole text as its tool tip; with
+// setMaxWidth() it first grows up to that width to show the whole text. setText() and text() hide QLabel's:
+// call them through a ZLabel pointer.
 class ZCORVANEBASE_EXPORT ZLabel : public QLabel
 {
     Q_OBJECT
@@ -18,7 +20,7 @@ public:
     ~ZLabel() override;
 
     void setText(const QString& text);
-    QString text() const;
+    QString text() const; // the whole text, not the elided one
     void setMaxWidth(int width);
 
 protected:
@@ -27,8 +29,8 @@ protected:
 private:
     void updateText();
 
-    QString fullText;
-    int maxWidth;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -2,20 +2,31 @@
 
 namespace ZCORVANEBASE {
 
+namespace {
+constexpr int defaultMaxByteLength = 4096;
+constexpr int maxCharacters = 1024;
+} // namespace
+
+class ZLineEdit::Private
+{
+public:
+    int maxByteLength = defaultMaxByteLength;
+};
+
 ZLineEdit::ZLineEdit(QWidget* parent)
     : QLineEdit(parent)
-    , maxByteLength(4096)
+    , d(new Private)
 {
-    setMaxLength(1024);
+    setMaxLength(maxCharacters);
     setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(this, SIGNAL(textChanged(QString)), this, SLOT(slotTextChanged(QString)));
+    connect(this, &QLineEdit::textChanged, this, &ZLineEdit::slotTextChanged);
 }
 
 ZLineEdit::~ZLineEdit() = default;
 
 void ZLineEdit::setMaxByteLength(int length)
 {
-    maxByteLength = length;
+    d->maxByteLength = length;
 }
 
 void ZLineEdit::focusInEvent(QFocusEvent* event)
@@ -33,7 +44,7 @@ void ZLineEdit::focusOutEvent(QFocusEvent* event)
 // Each setText() below changes the text again and so comes back here until the text fits.
 void ZLineEdit::slotTextChanged(const QString& text)
 {
-    if (text.toUtf8().size() > maxByteLength)
+    if (text.toUtf8().size() > d->maxByteLength)
         setText(text.left(text.size() - 1));
 }
 

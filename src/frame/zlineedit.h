@@ -4,6 +4,8 @@
 
 #include <QLineEdit>
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
 // A line edit limited to a number of UTF-8 bytes (4096 unless set; at most 1024 characters): a change that makes
@@ -17,8 +19,7 @@ public:
     explicit ZLineEdit(QWidget* parent = nullptr);
     ~ZLineEdit() override;
 
-    // Takes effect at the next change of the text.
-    void setMaxByteLength(int length);
+    void setMaxByteLength(int length); // takes effect at the next change of the text
 
 signals:
     void signalFocusEvent(bool in);
@@ -31,7 +32,8 @@ private slots:
     void slotTextChanged(const QString& text);
 
 private:
-    int maxByteLength;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

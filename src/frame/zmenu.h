@@ -4,6 +4,8 @@
 
 #include <QMenu>
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
 // A menu without a drop shadow; its other window flags stay as QMenu sets them.
@@ -18,6 +20,9 @@ public:
 
 private:
     void init();
+
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -4,12 +4,25 @@
 
 namespace ZCORVANEBASE {
 
+class ZPushButton::Private
+{
+public:
+    QString normalIcon;
+    QString hoverIcon;
+    QString pressedIcon;
+    QString disabledIcon;
+    QString checkedNormalIcon;
+    QString checkedHoverIcon;
+    QString checkedPressedIcon;
+};
+
 ZPushButton::ZPushButton(QWidget* parent)
     : QPushButton(parent)
+    , d(new Private)
 {
-    connect(this, SIGNAL(pressed()), this, SLOT(slotPressed()));
-    connect(this, SIGNAL(clicked()), this, SLOT(slotClicked()));
-    connect(this, SIGNAL(toggled(bool)), this, SLOT(slotToggled(bool)));
+    connect(this, &QPushButton::pressed, this, &ZPushButton::slotPressed);
+    connect(this, &QPushButton::clicked, this, &ZPushButton::slotClicked);
+    connect(this, &QPushButton::toggled, this, &ZPushButton::slotToggled);
 }
 
 ZPushButton::~ZPushButton() = default;
@@ -27,35 +40,35 @@ void ZPushButton::showStateIcon(const QString& unchecked, const QString& checked
 
 void ZPushButton::setIcons(const QString& normal, const QString& hover, const QString& pressed, const QString& disabled)
 {
-    normalIcon = normal;
-    hoverIcon = hover;
-    pressedIcon = pressed;
-    disabledIcon = disabled;
-    checkedNormalIcon = normal;
-    checkedHoverIcon = hover;
-    checkedPressedIcon = pressed;
+    d->normalIcon = normal;
+    d->hoverIcon = hover;
+    d->pressedIcon = pressed;
+    d->disabledIcon = disabled;
+    d->checkedNormalIcon = normal;
+    d->checkedHoverIcon = hover;
+    d->checkedPressedIcon = pressed;
     if (!isChecked())
-        showIcon(normalIcon);
+        showIcon(d->normalIcon);
 }
 
 void ZPushButton::setCheckedIcons(
     const QString& checkedNormal, const QString& checkedHover, const QString& checkedPressed)
 {
-    checkedNormalIcon = checkedNormal;
-    checkedHoverIcon = checkedHover;
-    checkedPressedIcon = checkedPressed;
+    d->checkedNormalIcon = checkedNormal;
+    d->checkedHoverIcon = checkedHover;
+    d->checkedPressedIcon = checkedPressed;
     if (isChecked())
-        showIcon(checkedNormalIcon);
+        showIcon(d->checkedNormalIcon);
 }
 
 void ZPushButton::setEnabled(bool enabled)
 {
     QWidget::setEnabled(enabled);
-    if (disabledIcon.isEmpty())
+    if (d->disabledIcon.isEmpty())
         return;
     if (!enabled)
         setChecked(false);
-    showIcon(enabled ? normalIcon : disabledIcon);
+    showIcon(enabled ? d->normalIcon : d->disabledIcon);
 }
 
 void ZPushButton::keyPressEvent(QKeyEvent* event)
@@ -73,30 +86,30 @@ void ZPushButton::keyPressEvent(QKeyEvent* event)
 
 void ZPushButton::enterEvent(QEvent* event)
 {
-    showStateIcon(hoverIcon, checkedHoverIcon);
+    showStateIcon(d->hoverIcon, d->checkedHoverIcon);
     QPushButton::enterEvent(event);
 }
 
 void ZPushButton::leaveEvent(QEvent* event)
 {
-    showStateIcon(normalIcon, checkedNormalIcon);
+    showStateIcon(d->normalIcon, d->checkedNormalIcon);
     QPushButton::leaveEvent(event);
 }
 
 void ZPushButton::slotPressed()
 {
-    showStateIcon(pressedIcon, checkedPressedIcon);
+    showStateIcon(d->pressedIcon, d->checkedPressedIcon);
 }
 
 void ZPushButton::slotClicked()
 {
-    showStateIcon(hoverIcon, checkedHoverIcon);
+    showStateIcon(d->hoverIcon, d->checkedHoverIcon);
 }
 
 void ZPushButton::slotToggled(bool checked)
 {
     if (isEnabled())
-        showIcon(checked ? checkedNormalIcon : normalIcon);
+        showIcon(checked ? d->checkedNormalIcon : d->normalIcon);
 }
 
 } // namespace ZCORVANEBASE

@@ -4,13 +4,12 @@
 
 #include <QPushButton>
 
+#include <memory>
+
 namespace ZCORVANEBASE {
 
-// A push button that swaps its state images itself (normal, hover, pressed, disabled, and the checked set), and
-// that only the mouse clicks: Return, Enter and Space go to the parent instead.
-//
-// setIcons() also stores its normal, hover and pressed images as the checked ones, so a button that never calls
-// setCheckedIcons() looks the same checked and unchecked. Images change only while the button is enabled.
+// A push button that swaps its state images itself (normal, hover, pressed, disabled, and the checked set) while it
+// is enabled, and that only the mouse clicks: Return, Enter and Space go to the parent instead.
 class ZCORVANEBASE_EXPORT ZPushButton : public QPushButton
 {
     Q_OBJECT
@@ -19,6 +18,8 @@ public:
     explicit ZPushButton(QWidget* parent = nullptr);
     ~ZPushButton() override;
 
+    // Also stores normal, hover and pressed as the checked images, so a button that never calls setCheckedIcons()
+    // looks the same checked and unchecked.
     void setIcons(const QString& normal, const QString& hover, const QString& pressed, const QString& disabled);
     void setCheckedIcons(const QString& checkedNormal, const QString& checkedHover, const QString& checkedPressed);
     // Hides QWidget::setEnabled: with a disabled image, disabling also unchecks the button and shows that image.
@@ -38,13 +39,8 @@ private:
     void showIcon(const QString& path);
     void showStateIcon(const QString& unchecked, const QString& checked);
 
-    QString normalIcon;
-    QString hoverIcon;
-    QString pressedIcon;
-    QString disabledIcon;
-    QString checkedNormalIcon;
-    QString checkedHoverIcon;
-    QString checkedPressedIcon;
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

@@ -6,8 +6,8 @@
 
 namespace ZCORVANEBASE {
 
-// A QThread whose destruction never blocks: deleting a running ZThread terminates it at once. The library starts
-// no thread itself; owners that want an orderly stop call quit() and wait() before deleting it.
+// A QThread, exported for the host, whose destruction never blocks: deleting a ZThread that still runs terminates it
+// at once, wherever it is. Owners that want an orderly stop call quit() and wait() before deleting it.
 class ZCORVANEBASE_EXPORT ZThread : public QThread
 {
     Q_OBJECT

@@ -5,16 +5,36 @@
 
 namespace ZCORVANEBASE {
 
+namespace {
+// A click is reported this long after its release, so that a double click (press, release, double-click, release)
+// can cancel it.
+constexpr int singleClickDelayMs = 200;
+
+enum ClickState
+{
+    Idle = 0,
+    SingleClickPending = 1,
+    DoubleClickSeen = 2,
+};
+} // namespace
+
+class ZWidget::Private
+{
+public:
+    QString uuidFlag = QUuid::createUuid().toString();
+    QTimer* singleClickTimer = nullptr;
+    int clickState = Idle;
+};
+
 ZWidget::ZWidget(QWidget* parent)
     : QWidget(parent)
-    , uuidFlag(QUuid::createUuid().toString())
-    , singleClickTimer(new QTimer(this))
-    , clickState(0)
+    , d(new Private)
 {
+    d->singleClickTimer = new QTimer(this);
     setAutoFillBackground(true);
     setAttribute(Qt::WA_StyledBackground);
-    singleClickTimer->setSingleShot(true);
-    connect(singleClickTimer, SIGNAL(timeout()), this, SLOT(slotSingleClickTimeout()));
+    d->singleClickTimer->setSingleShot(true);
+    connect(d->singleClickTimer, &QTimer::timeout, this, &ZWidget::slotSingleClickTimeout);
 }
 
 ZWidget::~ZWidget() = default;
@@ -28,38 +48,38 @@ void ZWidget::setBackgroundColor(const QColor& color)
 
 const QString& ZWidget::getUuidFlag() const
 {
-    return uuidFlag;
+    return d->uuidFlag;
 }
 
 const QString& ZWidget::regenerateUuidFlag()
 {
-    uuidFlag = QUuid::createUuid().toString();
-    return uuidFlag;
+    d->uuidFlag = QUuid::createUuid().toString();
+    return d->uuidFlag;
 }
 
 void ZWidget::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (clickState == 0) {
-        clickState = 1;
-        singleClickTimer->start(200);
-    } else if (clickState == 2) {
-        clickState = 0;
+    if (d->clickState == Idle) {
+        d->clickState = SingleClickPending;
+        d->singleClickTimer->start(singleClickDelayMs);
+    } else if (d->clickState == DoubleClickSeen) {
+        d->clickState = Idle;
     }
     QWidget::mouseReleaseEvent(event);
 }
 
 void ZWidget::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    singleClickTimer->stop();
-    clickState = 2;
+    d->singleClickTimer->stop();
+    d->clickState = DoubleClickSeen;
     QWidget::mouseDoubleClickEvent(event);
 }
 
 void ZWidget::slotSingleClickTimeout()
 {
-    if (clickState != 1)
+    if (d->clickState != SingleClickPending)
         return;
-    clickState = 0;
+    d->clickState = Idle;
     emit signalWtClicked();
 }
 

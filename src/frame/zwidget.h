@@ -4,17 +4,12 @@
 
 #include <QWidget>
 
-QT_BEGIN_NAMESPACE
-class QTimer;
-QT_END_NAMESPACE
+#include <memory>
 
 namespace ZCORVANEBASE {
 
 // Base of the library's composite widgets: a styled, auto-filled background, a per-instance identifier and a
-// single-click signal that a double click cancels.
-//
-// A click is reported 200 ms after its release so that a double click (press, release, double-click, release) can
-// cancel it; a double click reports nothing.
+// single-click signal that a double click cancels. Owned by its parent like any widget.
 class ZCORVANEBASE_EXPORT ZWidget : public QWidget
 {
     Q_OBJECT
@@ -24,10 +19,11 @@ public:
     ~ZWidget() override;
 
     void setBackgroundColor(const QColor& color);
-    const QString& getUuidFlag() const;
+    const QString& getUuidFlag() const; // a braced UUID text, fresh for each widget
     const QString& regenerateUuidFlag();
 
 signals:
+    // A single click, 200 ms after its release; a double click reports nothing.
     void signalWtClicked();
 
 protected:
@@ -38,9 +34,8 @@ private slots:
     void slotSingleClickTimeout();
 
 private:
-    QString uuidFlag;
-    QTimer* singleClickTimer;
-    int clickState; // 0 idle, 1 single click pending, 2 double click seen
+    class Private;
+    std::unique_ptr<Private> d;
 };
 
 } // namespace ZCORVANEBASE

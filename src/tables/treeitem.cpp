@@ -88,7 +88,7 @@ int TreeItem::getStatus() const
 bool TreeItem::operator<(const QTreeWidgetItem& other) const
 {
     if (type() == other.type())
-        return chineseCollator().compare(text(0), other.text(0)) < 0;
+        return chineseCollator.compare(text(0), other.text(0)) < 0;
     return type() < other.type();
 }
 

@@ -3,31 +3,26 @@
 #include "zcbtest.h"
 
 #include "frame/corvanebaseinit.h"
+#include "frame/corvanebaseinit_p.h"
 #include "frame/dictdef.h"
 
 #include <QApplication>
 #include <QLabel>
+#include <QScopeGuard>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTextCodec>
 #include <QTranslator>
 
 using namespace ZCORVANEBASE;
 
-namespace ZCORVANEBASE {
-// Reaches the protected helpers and the private language map of ModuleInitialization.
+// Reaches the protected helpers of ModuleInitialization, as a host module's initialiser does.
 class ModuleInitializationTest : public ModuleInitialization
 {
 public:
     using ModuleInitialization::loadStyleSheet;
     using ModuleInitialization::loadTranslation;
-    int languageFor(int language, int country)
-    {
-        systemLanguage = language;
-        systemCountry = country;
-        return getLanguage();
-    }
 };
-} // namespace ZCORVANEBASE
 
 class tst_CorvaneBaseInit : public QObject
 {
@@ -38,6 +33,8 @@ private slots:
     void catalogueFollowsClientLanguage_data();
     void catalogueFollowsClientLanguage();
     void loadStyleSheetAccumulates();
+    void loadStyleSheetCodec_data();
+    void loadStyleSheetCodec();
     void switchLanguageRetranslatesLiveWidgets();
     void getLanguageMapping_data();
     void getLanguageMapping();
@@ -153,6 +150,35 @@ void tst_CorvaneBaseInit::loadStyleSheetAccumulates()
     qApp->setStyleSheet(QString());
 }
 
+void tst_CorvaneBaseInit::loadStyleSheetCodec_data()
+{
+    QTest::addColumn<QByteArray>("bytes");
+    const QString sheet = QStringLiteral("QLabel{font-family:\"微软雅黑\";}");
+    QTextCodec* gbk = QTextCodec::codecForName("GBK");
+    QVERIFY(gbk);
+    QTest::newRow("GBK") << gbk->fromUnicode(sheet);
+    QTest::newRow("UTF-8 with a byte-order mark") << QByteArray("\xEF\xBB\xBF") + sheet.toUtf8();
+}
+
+// A sheet is read in the locale's codec (GBK on a Chinese Windows desktop); a byte-order mark names its own.
+void tst_CorvaneBaseInit::loadStyleSheetCodec()
+{
+    QFETCH(QByteArray, bytes);
+    QTemporaryDir dir;
+    QFile file(dir.filePath(QStringLiteral("module.qss")));
+    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    QTextCodec* previous = QTextCodec::codecForLocale();
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("GBK"));
+    const auto restore = qScopeGuard([previous] {
+        QTextCodec::setCodecForLocale(previous);
+        qApp->setStyleSheet(QString());
+    });
+    qApp->setStyleSheet(QString());
+    ModuleInitializationTest().loadStyleSheet(file.fileName());
+    QCOMPARE(qApp->styleSheet(), QStringLiteral("QLabel{font-family:\"微软雅黑\";}"));
+}
+
 void tst_CorvaneBaseInit::getLanguageMapping_data()
 {
     QTest::addColumn<int>("language");
@@ -173,7 +199,7 @@ void tst_CorvaneBaseInit::getLanguageMapping()
     QFETCH(int, language);
     QFETCH(int, country);
     QFETCH(int, expected);
-    QCOMPARE(ModuleInitializationTest().languageFor(language, country), expected);
+    QCOMPARE(int(languageOfLocale(language, country)), expected);
 }
 
 QTEST_MAIN(tst_CorvaneBaseInit)

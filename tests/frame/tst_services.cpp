@@ -1,10 +1,9 @@
-// Shared services: constants and the collator, the worker thread, and the logger.
+// Shared services: the worker thread and the logger.
 
 #include "frame/constants.h"
 #include "frame/easyloger_p.h"
 #include "frame/zthread.h"
 
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <atomic>
@@ -13,19 +12,25 @@
 using namespace ZCORVANEBASE;
 
 namespace {
-// Work that never ends by itself; only its thread's end stops it.
-class EndlessWork : public QObject
-{
-    Q_OBJECT
+// Nobody sets it.
+std::atomic<bool> stop { false };
 
-public:
-    std::atomic<bool> started { false };
-public slots:
-    void run()
+// run() runs the event loop, or spins on `stop` without a single system call (no cancellation point anywhere);
+// `progress` is 1 while it works and 2 once it has returned. Once spinning it reads no member: the members are
+// destroyed before ZThread's destructor ends the thread.
+struct ProbeThread : ZThread
+{
+    std::atomic<int>* progress = nullptr;
+    bool spin = false;
+
+    void run() override
     {
-        started = true;
-        for (;;)
-            QThread::msleep(5);
+        progress->store(1);
+        if (spin) {
+            while (!stop.load(std::memory_order_relaxed)) { }
+        }
+        exec();
+        progress->store(2);
     }
 };
 } // namespace
@@ -35,19 +40,35 @@ class tst_Services : public QObject
     Q_OBJECT
 
 private slots:
-    void runningThreadIsCutShort()
+    // Deleting a ZThread returns whatever its thread does; only one still running is cut short. A destructor that
+    // waited for the work would hang here until QTEST_FUNCTION_TIMEOUT (set for this test) fails it.
+    void deletingThreadReturns_data()
     {
-        auto* thread = new ZThread(nullptr);
-        auto* work = new EndlessWork;
-        work->moveToThread(thread);
-        thread->start();
-        // Queued, so the work runs inside the thread's event loop (a started() handler would run before the thread
-        // can be terminated at all).
-        QMetaObject::invokeMethod(work, "run", Qt::QueuedConnection);
-        QTRY_VERIFY(work->started.load());
-        // Deleting must not wait for the endless work: if it did, this test would hang and time out.
+        QTest::addColumn<bool>("start");
+        QTest::addColumn<bool>("spin"); // otherwise stopped with quit() and wait() before the deletion
+        QTest::addColumn<int>("progress"); // after the deletion
+        QTest::newRow("never started") << false << false << 0;
+        QTest::newRow("stopped with quit() and wait()") << true << false << 2;
+        QTest::newRow("spinning without system calls") << true << true << 1;
+    }
+    void deletingThreadReturns()
+    {
+        QFETCH(bool, start);
+        QFETCH(bool, spin);
+        std::atomic<int> progress { 0 };
+        auto* thread = new ProbeThread;
+        thread->progress = &progress;
+        thread->spin = spin;
+        if (start)
+            thread->start();
+        if (start && !spin) {
+            thread->quit();
+            QVERIFY(thread->wait());
+        }
+        if (spin)
+            QTRY_COMPARE(progress.load(), 1);
         delete thread;
-        delete work;
+        QTEST(progress.load(), "progress");
     }
 
     void loggerWritesPrefixedLines()

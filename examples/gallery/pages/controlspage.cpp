@@ -4,6 +4,7 @@
 #include "gallerypagewidget.h"
 
 #include "frame/combobox.h"
+#include "frame/constants.h"
 #include "frame/customaction.h"
 #include "frame/dictdef.h"
 #include "frame/slider.h"
@@ -79,7 +80,7 @@ private:
         auto* clickArea = new ZWidget(box);
         clickArea->setObjectName(QStringLiteral("clickArea"));
         clickArea->setFixedSize(150, 40);
-        clickArea->setBackgroundColor(QColor("#213147"));
+        clickArea->setBackgroundColor(QColor(colorRaised));
         auto* clickLabel = new QLabel(QStringLiteral("click or double-click"), clickArea);
         clickLabel->setAlignment(Qt::AlignCenter);
         (new QVBoxLayout(clickArea))->addWidget(clickLabel);

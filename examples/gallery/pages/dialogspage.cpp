@@ -11,6 +11,7 @@
 #include "dialogs/disabledwaitingwtmanager.h"
 #include "dialogs/zfiledialog.h"
 #include "dialogs/zmessagebox.h"
+#include "frame/constants.h"
 #include "frame/zpushbutton.h"
 #include "frame/zwidget.h"
 
@@ -31,6 +32,9 @@
 using namespace ZCORVANEBASE;
 
 namespace {
+
+// The gallery's muted look for hints and read-outs.
+const QString hintStyle = QStringLiteral("color:#8d9bb0;");
 
 QString roleName(int role)
 {
@@ -262,7 +266,7 @@ private:
             emit galleryWorker()->signalQuitSystem();
         }));
         auto* hint = new QLabel(QStringLiteral("The host decides how to maximise;\nthe gallery lets Qt do it."), box);
-        hint->setStyleSheet(QStringLiteral("color:#8d9bb0;"));
+        hint->setStyleSheet(hintStyle);
         layout->addWidget(hint);
         // What the dialog looks like, taken from one that is never shown.
         auto* preview = new QLabel(box);
@@ -329,7 +333,7 @@ private:
         }));
         // Ticks while a dialog is open show that the application keeps processing its events.
         auto* ticker = new QLabel(box);
-        ticker->setStyleSheet(QStringLiteral("color:#8d9bb0;"));
+        ticker->setStyleSheet(hintStyle);
         auto* timer = new QTimer(ticker);
         connect(timer, &QTimer::timeout, ticker,
             [ticker, count = 0]() mutable { ticker->setText(QStringLiteral("event loop ticks: %1").arg(++count)); });
@@ -345,7 +349,7 @@ private:
         auto* layout = new QVBoxLayout(box);
         panel = new ZWidget(box);
         panel->setObjectName(QStringLiteral("overlayTarget"));
-        panel->setBackgroundColor(QColor(QStringLiteral("#0e1624")));
+        panel->setBackgroundColor(QColor(colorWindow));
         panel->setMinimumSize(360, 220);
         auto* panelLayout = new QVBoxLayout(panel);
         auto* caption = new QLabel(QStringLiteral("Recordings of Gate entrance, 2024-03-05"), panel);
