@@ -2,6 +2,7 @@
 
 #include "frame/constants.h"
 #include "frame/hostaccess_p.h"
+#include "tables/rowitems_p.h"
 #include "tables/tablekeyindex_p.h"
 
 #include <QHeaderView>
@@ -106,7 +107,7 @@ QStringList TableWidget::getRowValues(int row)
 void TableWidget::setRowTextColor(int row, const QColor& color)
 {
     const QBrush brush(color);
-    forEachItemInRow(row, [&brush](QTableWidgetItem* cell) { cell->setForeground(brush); });
+    forEachItemInRow(this, row, [&brush](QTableWidgetItem* cell) { cell->setForeground(brush); });
 }
 
 void TableWidget::setTextColor(int row, int column, const QColor& color)

@@ -1,6 +1,7 @@
 #include "tables/ztablewidget.h"
 
 #include "tables/nofocusstyleditemdelegate.h"
+#include "tables/rowitems_p.h"
 
 #include <QEvent>
 #include <QHeaderView>
@@ -128,21 +129,10 @@ int ZTableWidget::getRowIndexByCellWt(QWidget* widget, int column)
     return -1;
 }
 
-void ZTableWidget::forEachItemInRow(int row, const std::function<void(QTableWidgetItem*)>& apply)
-{
-    if (row < 0 || row >= rowCount())
-        return;
-    const int columns = columnCount();
-    for (int column = 0; column < columns; ++column) {
-        if (QTableWidgetItem* cell = item(row, column))
-            apply(cell);
-    }
-}
-
 void ZTableWidget::setRowBackgroundColor(int row, const QColor& color)
 {
     const QBrush brush(color);
-    forEachItemInRow(row, [&brush](QTableWidgetItem* cell) { cell->setBackground(brush); });
+    forEachItemInRow(this, row, [&brush](QTableWidgetItem* cell) { cell->setBackground(brush); });
 }
 
 void ZTableWidget::removeAllRows()

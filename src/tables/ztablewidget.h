@@ -4,7 +4,6 @@
 
 #include <QTableWidget>
 
-#include <functional>
 #include <memory>
 
 namespace ZCORVANEBASE {
@@ -52,8 +51,6 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void leaveEvent(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
-    // Calls `apply` on every item of `row`; rows out of range are ignored.
-    void forEachItemInRow(int row, const std::function<void(QTableWidgetItem*)>& apply);
 
 private slots:
     void slotItemSelectionChanged();
