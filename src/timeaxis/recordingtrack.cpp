@@ -59,7 +59,7 @@ void RecordingTrack::setRecordings(
     if (m_usable.isEmpty())
         return;
     // A search without an end ends where its last recording ends.
-    const QDateTime& lastEnd = m_usable.last().endDatetime;
+    const QDateTime& lastEnd = m_usable.constLast().endDatetime;
     const QDateTime& searchEnd = m_searchInfo.endDatetime;
     m_searchInfo.validEndDatetime = searchEnd.isValid() && searchEnd < lastEnd ? searchEnd : lastEnd;
 
@@ -126,8 +126,8 @@ QPair<QDateTime, QDateTime> RecordingTrack::amendDateTimeRange(const QDateTime& 
     if (!begin.isValid())
         return none;
     const QDateTime end0 = begin.addSecs(secs);
-    if (end0 <= begin || m_usable.isEmpty() || end0 < m_usable.first().beginDatetime
-        || begin > m_usable.last().endDatetime)
+    if (end0 <= begin || m_usable.isEmpty() || end0 < m_usable.constFirst().beginDatetime
+        || begin > m_usable.constLast().endDatetime)
         return none;
 
     // The start: the first recording that begins at or after `begin` (its begin), or contains it (`begin` itself).
@@ -150,8 +150,8 @@ QPair<QDateTime, QDateTime> RecordingTrack::amendDateTimeRange(const QDateTime& 
     if (startIndex < 0 || start >= end0)
         return qMakePair(start, QDateTime());
 
-    if (m_usable.last().endDatetime <= end0)
-        return qMakePair(start, m_usable.last().endDatetime);
+    if (m_usable.constLast().endDatetime <= end0)
+        return qMakePair(start, m_usable.constLast().endDatetime);
     for (int i = startIndex; i < m_usable.size(); ++i) {
         const RecordingTimeInfo& recording = m_usable.at(i);
         if (recording.beginDatetime >= end0)
@@ -243,7 +243,7 @@ void RecordingTrack::checkProgress()
         finish();
         return;
     }
-    if (m_playbackDatetime < m_usable.first().beginDatetime || m_playbackDatetime > m_usable.last().endDatetime)
+    if (m_playbackDatetime < m_usable.constFirst().beginDatetime || m_playbackDatetime > m_usable.constLast().endDatetime)
         return;
     if (isInFileRange(m_playbackDatetime))
         return;
