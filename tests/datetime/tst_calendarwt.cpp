@@ -4,7 +4,6 @@
 #include "datetimetest.h"
 
 #include <QPushButton>
-#include <QScreen>
 
 // The range, the value shown, the button or day cell ("label_1" to "label_42") clicked, the value afterwards and the
 // cell of the 1st of the month shown then (weeks start on Sunday).
@@ -168,8 +167,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&plain));
         if (QWidget* focused = QApplication::focusWidget())
             focused->clearFocus();
-        QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
-        QTRY_VERIFY(!calendar.underMouse() && !plain.underMouse());
+        ZcbTest::parkPointer();
         QSignalSpy changed(&calendar, SIGNAL(signalDateTimeChanged(QDateTime,qint64)));
         // Marks off screen, cleared marks and a ring switched off again leave the pixels as they were.
         calendar.setDayMarks({ { QDate(2026, 9, 1), CalendarWt::DayMarkAlarmRecording } });

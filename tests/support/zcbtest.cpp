@@ -2,10 +2,12 @@
 
 #include "frame/corvanebaseinit.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QCursor>
 #include <QGuiApplication>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
 #include <QTranslator>
@@ -108,6 +110,19 @@ void mouseMove(QWidget* widget, const QPoint& pos)
     if (!QTest::qWaitFor([&arrival] { return arrival.arrived; }, 2000))
         qWarning("ZcbTest::mouseMove: the pointer's move to (%d, %d) did not arrive", global.x(), global.y());
     qApp->removeEventFilter(&arrival);
+}
+
+void parkPointer()
+{
+    QCursor::setPos(QGuiApplication::primaryScreen()->geometry().bottomRight());
+    const bool parked = QTest::qWaitFor(
+        [] {
+            const QWidgetList widgets = QApplication::allWidgets();
+            return std::none_of(widgets.cbegin(), widgets.cend(), [](QWidget* w) { return w->underMouse(); });
+        },
+        2000);
+    if (!parked)
+        qWarning("ZcbTest::parkPointer: a widget still has the pointer");
 }
 
 void installCatalogue(ZCORVANEDLL::ClientLanguage language)

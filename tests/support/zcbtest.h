@@ -27,4 +27,8 @@ void installCatalogue(ZCORVANEDLL::ClientLanguage language);
 // where the pointer already is reports nothing: callers move somewhere new.
 void mouseMove(QWidget* widget, const QPoint& pos);
 
+// Moves the pointer to the screen's bottom-right corner, off every test window, and waits until no widget is under it
+// any more: on a real screen a window shown under the pointer would otherwise see it enter.
+void parkPointer();
+
 } // namespace ZcbTest
