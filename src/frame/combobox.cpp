@@ -1,5 +1,6 @@
 #include "frame/combobox.h"
 
+#include "frame/popuplist_p.h"
 #include "tables/nofocusstyleditemdelegate.h"
 
 #include <QAbstractItemView>
@@ -43,6 +44,7 @@ void ComboBox::init()
         QStringLiteral("QScrollBar:vertical{border:0px;} QScrollBar::handle:vertical{border:0px;}"));
     setModel(listWt->model());
     setView(listWt);
+    keepPopupRowsLaidOut(listWt);
 }
 
 void ComboBox::setItemsData(const QList<QVariant>& data)

@@ -21,6 +21,7 @@ constexpr int iconSize = 16;
 constexpr int iconLeftMargin = 10;
 constexpr int iconTextSpacing = 10;
 constexpr int flagRightMargin = 10;
+constexpr int textFlagSpacing = 6; // between the end of the text and a flag
 } // namespace
 
 class CustomAction::Private
@@ -84,9 +85,12 @@ void CustomActionWt::setText(const QString& text)
     setAccessibleName(text);
 }
 
+// The text keeps clear of the flag: the entry reserves the flag's room at its right end, and a menu widens to fit.
 void CustomActionWt::setFlagImage(const QPixmap& image)
 {
     flagImage = image;
+    const int flagRoom = image.isNull() ? 0 : logicalSize(image).width() + flagRightMargin + textFlagSpacing;
+    layout()->setContentsMargins(iconLeftMargin, 0, flagRoom, 0);
     update();
 }
 

@@ -1,5 +1,6 @@
 #include "frame/zcombobox.h"
 
+#include "frame/popuplist_p.h"
 #include "tables/nofocusstyleditemdelegate.h"
 
 #include <QListWidget>
@@ -32,6 +33,7 @@ void ZComboBox::init()
     d->listWt->setItemDelegate(new NoFocusStyledItemDelegate(this));
     setModel(d->listWt->model());
     setView(d->listWt);
+    keepPopupRowsLaidOut(d->listWt);
 }
 
 } // namespace ZCORVANEBASE

@@ -123,6 +123,57 @@ private slots:
         QVERIFY(pixels.pixelColor(expected.topLeft() - QPoint(0, 1)) != QColor(Qt::red));
     }
 
+    // A menu entry's text keeps clear of its flag: the entry (and so the menu) widens, and the text ends before it.
+    void flagKeepsClearOfText()
+    {
+        ZMenu menu;
+        QPixmap flag(30, 14);
+        flag.fill(Qt::red);
+        auto* flagged
+            = new CustomAction(&menu, QStringLiteral("Alarm recordings of the week"), icon(1), icon(2), QString());
+        flagged->addFlagImage(flag);
+        menu.addAction(flagged);
+        menu.popup(QPoint(50, 50));
+        QVERIFY(QTest::qWaitForWindowExposed(&menu));
+        QWidget* entry = flagged->defaultWidget();
+        const QList<QLabel*> labels = entry->findChildren<QLabel*>();
+        const QLabel* textLabel = *std::find_if(
+            labels.cbegin(), labels.cend(), [](const QLabel* label) { return !label->text().isEmpty(); });
+        const int flagLeft = entry->width() - flag.width() - 10;
+        QVERIFY2(textLabel->geometry().right() < flagLeft,
+            qPrintable(QStringLiteral("text to %1, flag from %2").arg(textLabel->geometry().right()).arg(flagLeft)));
+        QVERIFY(textLabel->width() >= textLabel->sizeHint().width()); // the whole text, not cut
+    }
+
+    // Under a host style sheet that makes the popup's rows 28 pixels high, the rows lie 28 pixels apart (they once
+    // kept the spacing of the plain rows and overlapped).
+    void popupRowsDoNotOverlap_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("ZComboBox") << false;
+        QTest::newRow("ComboBox") << true;
+    }
+
+    void popupRowsDoNotOverlap()
+    {
+        QFETCH(bool, dark);
+        const QString previousSheet = qApp->styleSheet();
+        // A font rule for every widget, as hosts write: it reaches the list only when the popup is first polished.
+        qApp->setStyleSheet(QStringLiteral("QWidget { font-size: 13px; } QListWidget::item { height: 28px; }"));
+        QScopedPointer<QComboBox> box(dark ? static_cast<QComboBox*>(new ComboBox) : new ZComboBox);
+        box->addItems(
+            { QStringLiteral("Alpha"), QStringLiteral("Beta"), QStringLiteral("Gamma"), QStringLiteral("Delta") });
+        box->show();
+        QVERIFY(QTest::qWaitForWindowExposed(box.data()));
+        box->showPopup();
+        QAbstractItemView* view = box->view();
+        QVERIFY(QTest::qWaitForWindowExposed(view->window()));
+        QCOMPARE(view->visualRect(box->model()->index(1, 0)), QRect(0, 28, view->viewport()->width(), 28));
+        QVERIFY(view->viewport()->height() >= 4 * 28);
+        box->hidePopup();
+        qApp->setStyleSheet(previousSheet);
+    }
+
     void listIsModelAndView()
     {
         ZComboBox plain;
