@@ -249,10 +249,15 @@ void CommonDialog::changeEvent(QEvent* event)
     MoveableDialog::changeEvent(event);
 }
 
+// The window's close request (the window manager's close, close()) takes the way out of Escape and the close button.
+// That way (reject() by default) ends in QDialog::done(), whose own close step a close already under way skips, so a
+// dialog with Qt::WA_DeleteOnClose would stay hidden and alive: it is deleted here when the slot took it away.
 void CommonDialog::closeEvent(QCloseEvent* event)
 {
     event->ignore();
     slotCloseBtClicked();
+    if (testAttribute(Qt::WA_DeleteOnClose) && isHidden())
+        deleteLater();
 }
 
 } // namespace ZCORVANEBASE

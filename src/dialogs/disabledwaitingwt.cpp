@@ -10,6 +10,7 @@
 #include <QLabel>
 #include <QList>
 #include <QMovie>
+#include <QPointer>
 #include <QPushButton>
 
 namespace ZCORVANEBASE {
@@ -32,6 +33,7 @@ public:
     QPushButton* cancelBt = nullptr;
     QUuid uuid;
     QList<QAbstractButton*> blockedButtons; // found under the target at construction; later ones are not blocked
+    QList<QPointer<QWidget>> ancestors; // the target's parents up to its window, whose moves move the target
 };
 
 // An empty or unparsable identifier text gives a fresh identifier.
@@ -66,6 +68,7 @@ void DisabledWaitingWt::init()
 {
     if (d->target) {
         d->target->installEventFilter(this);
+        watchAncestors();
         const QList<QAbstractButton*> buttons = d->target->findChildren<QAbstractButton*>();
         for (QAbstractButton* button : buttons) {
             d->blockedButtons.append(button);
@@ -143,6 +146,23 @@ void DisabledWaitingWt::setErrorMsg(const QString& msg)
     d->descriptionLabel->setText(msg);
 }
 
+// The target moves on the screen when any of its parents moves, its window above all: the window manager or the
+// user drags the window, and no host report is needed to follow it.
+void DisabledWaitingWt::watchAncestors()
+{
+    for (const QPointer<QWidget>& ancestor : qAsConst(d->ancestors)) {
+        if (ancestor)
+            ancestor->removeEventFilter(this);
+    }
+    d->ancestors.clear();
+    for (QWidget* ancestor = d->target->parentWidget(); ancestor; ancestor = ancestor->parentWidget()) {
+        ancestor->installEventFilter(this);
+        d->ancestors.append(ancestor);
+        if (ancestor->isWindow())
+            break;
+    }
+}
+
 void DisabledWaitingWt::updateGeometry()
 {
     if (!d->target)
@@ -175,10 +195,17 @@ bool DisabledWaitingWt::eventFilter(QObject* watched, QEvent* event)
         case QEvent::Move: // moves of the target inside its window
             updateGeometry();
             break;
+        case QEvent::ParentChange:
+            watchAncestors();
+            updateGeometry();
+            break;
         case QEvent::Hide:
             hide();
             break;
         case QEvent::Show:
+            // A window manager that iconified the target's window with the overlay left the overlay minimised: shown
+            // so, it would be mapped iconified and take the window back down with it.
+            setWindowState(windowState() & ~Qt::WindowMinimized);
             updateGeometry();
             show();
             raise();
@@ -187,6 +214,9 @@ bool DisabledWaitingWt::eventFilter(QObject* watched, QEvent* event)
             break;
         }
     }
+    if (event->type() == QEvent::Move && watched != d->target && watched->isWidgetType()
+        && d->ancestors.contains(static_cast<QWidget*>(watched)))
+        updateGeometry();
     if (event->type() == QEvent::MouseButtonPress) {
         auto* button = qobject_cast<QAbstractButton*>(watched);
         if (button && d->blockedButtons.contains(button)) {

@@ -44,6 +44,7 @@ private:
     void init();
     void connectSignalsWithSlots();
     void updateGeometry();
+    void watchAncestors();
     void setAnimationRunning(bool running);
     void retranslate();
     QString description() const;

@@ -4,6 +4,8 @@
 #include "dialogs/windowclassstyle_p.h"
 #include "dialogtestutil.h"
 
+#include <QPointer>
+
 class ProbeDialog : public CommonDialog
 {
 public:
@@ -146,6 +148,42 @@ private slots:
             QTest::keyClick(&dialog, Qt::Key(route));
         QTEST(dialog.closeRequests, "closeRequests");
         QVERIFY(dialog.isVisible() && rejected.isEmpty() && clicked.isEmpty());
+    }
+
+    // Every way out deletes a dialog that asks for it, once (a window close request once hid it and kept it alive);
+    // an override of the close slot that keeps the dialog open keeps it alive too.
+    void closeWaysDelete_data()
+    {
+        QTest::addColumn<int>("route"); // as in closeAndKeys
+        QTest::addColumn<bool>("keepsOpen");
+        QTest::newRow("escape") << int(Qt::Key_Escape) << false;
+        QTest::newRow("close button") << 0 << false;
+        QTest::newRow("window close request") << 1 << false;
+        QTest::newRow("window close request, kept open") << 1 << true;
+    }
+    void closeWaysDelete()
+    {
+        QFETCH(int, route);
+        QFETCH(bool, keepsOpen);
+        QPointer<CommonDialog> dialog = keepsOpen ? new ProbeDialog : new CommonDialog;
+        dialog->setAttribute(Qt::WA_DeleteOnClose);
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog.data()));
+        QSignalSpy rejected(dialog.data(), &QDialog::rejected);
+        if (route == 0)
+            QTest::mouseClick(dialog->findChild<QWidget*>("closeBt"), Qt::LeftButton);
+        else if (route == 1)
+            dialog->close();
+        else
+            QTest::keyClick(dialog.data(), Qt::Key(route));
+        if (keepsOpen) {
+            QTest::qWait(50);
+            QVERIFY(dialog && dialog->isVisible());
+            delete dialog.data();
+            return;
+        }
+        QTRY_VERIFY(!dialog);
+        QCOMPARE(rejected.count(), 1);
     }
 
     // The icon-only title-bar buttons are named for assistive tools, in the current language.
