@@ -8,6 +8,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QScrollArea>
 #include <QStackedWidget>
 #include <QVBoxLayout>
 
@@ -63,11 +64,27 @@ void GalleryWindow::showPage(int index)
     if (!created[index]) {
         QWidget* placeholder = stack->widget(index);
         created[index] = galleryPages()[index].create(options, stack);
-        stack->insertWidget(index, created[index]);
+        // A page wider or taller than the window scrolls: it never forces the window to grow (and stay grown), so the
+        // window and its close button stay on a small screen.
+        auto* scroll = new QScrollArea(stack);
+        scroll->setObjectName(QStringLiteral("galleryPageScroll"));
+        scroll->setFrameShape(QFrame::NoFrame);
+        scroll->setWidgetResizable(true);
+        scroll->setWidget(created[index]);
+        stack->insertWidget(index, scroll);
         stack->removeWidget(placeholder);
         delete placeholder;
     }
     stack->setCurrentIndex(index);
+}
+
+void GalleryWindow::fitCurrentPage()
+{
+    const int index = stack->currentIndex();
+    if (index < 0 || !created.value(index))
+        return;
+    const QSize page = created[index]->minimumSizeHint().expandedTo(created[index]->sizeHint());
+    resize(size().expandedTo(QSize(pageList->width() + page.width(), page.height())));
 }
 
 void GalleryWindow::switchLanguage(int index)

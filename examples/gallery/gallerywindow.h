@@ -21,6 +21,8 @@ public:
     GalleryWindow(const GalleryOptions& options, const QString& firstPage, QWidget* parent = nullptr);
 
     QComboBox* languageMenu() const { return languageBox; }
+    // Grows the window so the current page shows whole, without scrolling (for a screenshot).
+    void fitCurrentPage();
 
 private:
     void showPage(int index);

@@ -79,6 +79,28 @@ QString systemLanguage()
     return locale.country() == QLocale::China ? QStringLiteral("zh_CN") : QStringLiteral("zh_HK");
 }
 
+// The gallery's options.
+struct CommandLine
+{
+    CommandLine()
+    {
+        parser.setApplicationDescription(QStringLiteral("ZCorvaneBase gallery: every widget of the library at work."));
+        parser.addHelpOption();
+        parser.addOptions({ lang, screenshot, page, rows, clientType });
+    }
+    QCommandLineParser parser;
+    const QCommandLineOption lang { QStringLiteral("lang"), QStringLiteral("Client language: zh_CN, zh_HK or en_US."),
+        QStringLiteral("language"), systemLanguage() };
+    const QCommandLineOption screenshot { QStringLiteral("screenshot"),
+        QStringLiteral("Render the pages to PNG files in <dir> and exit."), QStringLiteral("dir") };
+    const QCommandLineOption page { QStringLiteral("page"), QStringLiteral("Open (or render) only this page."),
+        QStringLiteral("name") };
+    const QCommandLineOption rows { QStringLiteral("rows"), QStringLiteral("Rows of the playback page (default 16)."),
+        QStringLiteral("n"), QStringLiteral("16") };
+    const QCommandLineOption clientType { QStringLiteral("client-type"),
+        QStringLiteral("Client type the worker reports (default 1)."), QStringLiteral("type"), QStringLiteral("1") };
+};
+
 // Renders every page (or the one asked for) into <dir>/<page>_<lang>.png.
 int renderScreenshots(const GalleryOptions& options, const QString& dir, const QString& onlyPage)
 {
@@ -90,6 +112,7 @@ int renderScreenshots(const GalleryOptions& options, const QString& dir, const Q
             continue;
         GalleryWindow window(options, page.name);
         window.show();
+        window.fitCurrentPage();
         // Let layouts settle and simulated results arrive before the picture is taken.
         QEventLoop loop;
         QTimer::singleShot(600, &loop, &QEventLoop::quit);
@@ -114,6 +137,15 @@ int renderScreenshots(const GalleryOptions& options, const QString& dir, const Q
 
 int main(int argc, char* argv[])
 {
+    // Help needs no display: it is answered before the application connects to one.
+    for (int i = 1; i < argc; ++i) {
+        const QByteArray arg(argv[i]);
+        if (arg == "-h" || arg == "--help" || arg == "--help-all" || arg == "-?") {
+            QCoreApplication app(argc, argv);
+            CommandLine().parser.process(app); // prints the help and exits
+            return 0;
+        }
+    }
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
     QApplication app(argc, argv);
@@ -121,20 +153,13 @@ int main(int argc, char* argv[])
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setPalette(darkPalette());
 
-    QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("ZCorvaneBase gallery: every widget of the library at work."));
-    parser.addHelpOption();
-    QCommandLineOption langOption(QStringLiteral("lang"), QStringLiteral("Client language: zh_CN, zh_HK or en_US."),
-        QStringLiteral("language"), systemLanguage());
-    QCommandLineOption screenshotOption(QStringLiteral("screenshot"),
-        QStringLiteral("Render the pages to PNG files in <dir> and exit."), QStringLiteral("dir"));
-    QCommandLineOption pageOption(
-        QStringLiteral("page"), QStringLiteral("Open (or render) only this page."), QStringLiteral("name"));
-    QCommandLineOption rowsOption(QStringLiteral("rows"), QStringLiteral("Rows of the playback page (default 16)."),
-        QStringLiteral("n"), QStringLiteral("16"));
-    QCommandLineOption clientTypeOption(QStringLiteral("client-type"),
-        QStringLiteral("Client type the worker reports (default 1)."), QStringLiteral("type"), QStringLiteral("1"));
-    parser.addOptions({ langOption, screenshotOption, pageOption, rowsOption, clientTypeOption });
+    CommandLine commandLine;
+    QCommandLineParser& parser = commandLine.parser;
+    const QCommandLineOption& langOption = commandLine.lang;
+    const QCommandLineOption& screenshotOption = commandLine.screenshot;
+    const QCommandLineOption& pageOption = commandLine.page;
+    const QCommandLineOption& rowsOption = commandLine.rows;
+    const QCommandLineOption& clientTypeOption = commandLine.clientType;
     parser.process(app);
 
     GalleryOptions options;

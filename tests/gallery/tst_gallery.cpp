@@ -17,6 +17,8 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
+#include <QProcess>
 #include <QTest>
 
 using namespace ZCORVANEBASE;
@@ -33,6 +35,11 @@ private slots:
     void languageMenuRetranslatesLive();
 #if defined(ZCB_WITH_TIMEAXIS) && defined(ZCB_WITH_DATETIME)
     void playbackDayPickerMarksRecordedDays();
+#endif
+    void windowKeepsItsSizeOnEveryPage();
+    void helpNeedsNoDisplay();
+#if defined(ZCB_WITH_DATETIME)
+    void spanEditAlikeLiveAndInScreenshots();
 #endif
 
 private:
@@ -212,6 +219,60 @@ void tst_Gallery::playbackDayPickerMarksRecordedDays()
     emit picker->signalDayClicked(before); // what a click on a day cell sends
     QCOMPARE(dayEdit->date(), before);
     QVERIFY(!picker->isVisible());
+}
+#endif
+
+// Wide pages scroll: visiting each leaves the window as wide as it was (a page once forced it to 1,907 pixels, and
+// it stayed so, its close button off a smaller screen).
+void tst_Gallery::windowKeepsItsSizeOnEveryPage()
+{
+    GalleryOptions options;
+    GalleryWindow window(options, QString());
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize size = window.size();
+    auto* pages = window.findChild<QListWidget*>(QStringLiteral("galleryPageList"));
+    QVERIFY(pages);
+    for (int i = 0; i < pages->count(); ++i) {
+        pages->setCurrentRow(i);
+        settle(50);
+        QCOMPARE(window.size(), size);
+    }
+}
+
+// `zcorvane-gallery --help` answers without a display (it once aborted looking for one).
+void tst_Gallery::helpNeedsNoDisplay()
+{
+    QProcess gallery;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    for (const char* name : { "DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" })
+        environment.remove(QLatin1String(name));
+    gallery.setProcessEnvironment(environment);
+    gallery.start(QStringLiteral(ZCB_GALLERY_PATH), { QStringLiteral("--help") });
+    QVERIFY(gallery.waitForFinished(30000));
+    QCOMPARE(gallery.exitStatus(), QProcess::NormalExit);
+    QCOMPARE(gallery.exitCode(), 0);
+    QVERIFY(gallery.readAllStandardOutput().contains("--screenshot"));
+}
+
+#if defined(ZCB_WITH_DATETIME)
+// The span edit shows the same span live as in a screenshot.
+void tst_Gallery::spanEditAlikeLiveAndInScreenshots()
+{
+    QStringList texts;
+    for (bool screenshot : { false, true }) {
+        GalleryOptions options;
+        options.screenshot = screenshot;
+        GalleryWindow window(options, QStringLiteral("datetime"));
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        settle(100);
+        auto* edit = window.findChild<QLineEdit*>(QStringLiteral("gallerySpanEdit"));
+        QVERIFY(edit);
+        texts << edit->text();
+    }
+    QVERIFY(!texts.first().isEmpty());
+    QCOMPARE(texts.first(), texts.last());
 }
 #endif
 

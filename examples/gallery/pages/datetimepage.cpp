@@ -52,11 +52,11 @@ QMap<QDate, int> recordingDays(const QDate& from, const QDate& to)
 class DatetimePage : public GalleryPageWidget
 {
 public:
-    DatetimePage(const GalleryOptions& options, QWidget* parent)
+    DatetimePage(const GalleryOptions&, QWidget* parent)
         : GalleryPageWidget(QStringLiteral("datetimePage"), parent)
     {
         grid->addWidget(calendarGroup(), 0, 0, 2, 1);
-        grid->addWidget(spanGroup(options), 0, 1);
+        grid->addWidget(spanGroup(), 0, 1);
         grid->addWidget(log, 1, 1);
         grid->setColumnStretch(1, 1);
         grid->setRowStretch(1, 1);
@@ -93,7 +93,7 @@ private:
         return box;
     }
 
-    QWidget* spanGroup(const GalleryOptions& options)
+    QWidget* spanGroup()
     {
         QGroupBox* box = group(QStringLiteral("Time span: click the line edit or its icon"));
         auto* layout = new QGridLayout(box);
@@ -140,8 +140,8 @@ private:
                 edit->setDateTimeSpace(start, end);
                 note(QStringLiteral("embedded span: %1 to %2").arg(stamp(start), stamp(end)));
             });
-        if (options.screenshot)
-            edit->setDateTimeSpace(QDateTime(today, QTime(8, 0)), QDateTime(today, QTime(18, 30)));
+        // The edit starts with the embedded selector's span, live and in screenshots alike.
+        edit->setDateTimeSpace(QDateTime(today, QTime(8, 0)), QDateTime(today, QTime(18, 30)));
 
         layout->addWidget(edit, 0, 0);
         layout->addWidget(withYear, 0, 1);
