@@ -23,6 +23,7 @@ GalleryWindow::GalleryWindow(const GalleryOptions& options, const QString& first
     setWindowTitle(QStringLiteral("ZCorvaneBase gallery"));
     setWindowIcon(QIcon(QStringLiteral(":/images/images/osprey_client.ico")));
     pageList->setObjectName(QStringLiteral("galleryPageList"));
+    pageList->setAccessibleName(QStringLiteral("Gallery pages"));
     pageList->setFixedWidth(170);
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -53,6 +54,12 @@ GalleryWindow::GalleryWindow(const GalleryOptions& options, const QString& first
             first = i;
     }
     connect(pageList, &QListWidget::currentRowChanged, this, &GalleryWindow::showPage);
+    // Assistive tools select a page without making it current.
+    connect(pageList, &QListWidget::itemSelectionChanged, this, [this] {
+        const QList<QListWidgetItem*> selected = pageList->selectedItems();
+        if (!selected.isEmpty())
+            pageList->setCurrentItem(selected.first());
+    });
     pageList->setCurrentRow(first);
     resize(1280, 800);
 }

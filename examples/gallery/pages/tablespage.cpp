@@ -141,6 +141,7 @@ private:
 
         table = new TableWidget(box);
         table->setObjectName(QStringLiteral("galleryDeviceTable"));
+        table->setAccessibleName(QStringLiteral("Devices"));
         table->setHeaderViewColumnName({ QString(), QStringLiteral("Name"), QStringLiteral("IP address"),
             QStringLiteral("Channels"), QStringLiteral("Status"), QStringLiteral("Operation") });
         table->verticalHeader()->hide();
@@ -290,6 +291,7 @@ private:
         showIp->setObjectName(QStringLiteral("galleryShowIp"));
         tree = new QTreeWidget(box);
         tree->setObjectName(QStringLiteral("galleryDeviceTree"));
+        tree->setAccessibleName(QStringLiteral("Device tree"));
         tree->setHeaderHidden(true);
         layout->addWidget(showIp);
         layout->addWidget(tree, 1);
