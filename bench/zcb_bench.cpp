@@ -128,9 +128,11 @@ void decorateRow(ChannelRecordingTimeAxisWt* bar, const RecordingSearchInfo& sea
         return;
     bar->setBeginTimeAndDegree(Degree24Hours, dayBegin()); // the bench's day: x 600 is 10:00
     QWidget* strip = bar->findChild<QWidget*>(QStringLiteral("recordingsWt"));
-    QMouseEvent press(QEvent::MouseButtonPress, QPointF(600, 10), Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
+    QMouseEvent press(QEvent::MouseButtonPress, QPointF(600, 10), QPointF(strip->mapToGlobal(QPoint(600, 10))),
+        Qt::LeftButton, Qt::LeftButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(strip, &press);
-    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(700, 10), Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
+    QMouseEvent release(QEvent::MouseButtonRelease, QPointF(700, 10), QPointF(strip->mapToGlobal(QPoint(700, 10))),
+        Qt::LeftButton, Qt::NoButton, Qt::ShiftModifier);
     QCoreApplication::sendEvent(strip, &release);
 }
 

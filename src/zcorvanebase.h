@@ -4,60 +4,60 @@
 // #include <ZCorvaneBase/zcorvanebase.h>
 
 // Start-up, host interface and shared services
-#include "frame/constants.h"
-#include "frame/corvanebaseinit.h"
-#include "frame/dictdef.h"
-#include "frame/hostworker.h"
-#include "frame/widgetstyle.h"
-#include "frame/zcorvanebase_global.h"
-#include "frame/zsingleton.h"
-#include "frame/zthread.h"
+#include <ZCorvaneBase/frame/constants.h>
+#include <ZCorvaneBase/frame/corvanebaseinit.h>
+#include <ZCorvaneBase/frame/dictdef.h>
+#include <ZCorvaneBase/frame/hostworker.h>
+#include <ZCorvaneBase/frame/widgetstyle.h>
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
+#include <ZCorvaneBase/frame/zsingleton.h>
+#include <ZCorvaneBase/frame/zthread.h>
 
 // Base widget and controls
-#include "frame/combobox.h"
-#include "frame/customaction.h"
-#include "frame/slider.h"
-#include "frame/zcheckbox.h"
-#include "frame/zcombobox.h"
-#include "frame/zlabel.h"
-#include "frame/zlineedit.h"
-#include "frame/zmenu.h"
-#include "frame/zpushbutton.h"
-#include "frame/zwidget.h"
+#include <ZCorvaneBase/frame/combobox.h>
+#include <ZCorvaneBase/frame/customaction.h>
+#include <ZCorvaneBase/frame/slider.h>
+#include <ZCorvaneBase/frame/zcheckbox.h>
+#include <ZCorvaneBase/frame/zcombobox.h>
+#include <ZCorvaneBase/frame/zlabel.h>
+#include <ZCorvaneBase/frame/zlineedit.h>
+#include <ZCorvaneBase/frame/zmenu.h>
+#include <ZCorvaneBase/frame/zpushbutton.h>
+#include <ZCorvaneBase/frame/zwidget.h>
 
 // Recording playback time axis
-#include "timeaxis/recordingstimeaxisbox.h"
-#include "timeaxis/timeaxismodel.h"
-#include "timeaxis/timeaxiswt.h"
+#include <ZCorvaneBase/timeaxis/recordingstimeaxisbox.h>
+#include <ZCorvaneBase/timeaxis/timeaxismodel.h>
+#include <ZCorvaneBase/timeaxis/timeaxiswt.h>
 
 // Dialogs and overlays
-#include "dialogs/automatichidewt.h"
-#include "dialogs/commondialog.h"
-#include "dialogs/disabledwaitingwt.h"
-#include "dialogs/disabledwaitingwtmanager.h"
-#include "dialogs/moveabledialog.h"
-#include "dialogs/suspendlayerwt.h"
-#include "dialogs/zfiledialog.h"
-#include "dialogs/zmessagebox.h"
+#include <ZCorvaneBase/dialogs/automatichidewt.h>
+#include <ZCorvaneBase/dialogs/commondialog.h>
+#include <ZCorvaneBase/dialogs/disabledwaitingwt.h>
+#include <ZCorvaneBase/dialogs/disabledwaitingwtmanager.h>
+#include <ZCorvaneBase/dialogs/moveabledialog.h>
+#include <ZCorvaneBase/dialogs/suspendlayerwt.h>
+#include <ZCorvaneBase/dialogs/zfiledialog.h>
+#include <ZCorvaneBase/dialogs/zmessagebox.h>
 
 // Date and time selection
-#include "datetime/calendarwt.h"
-#include "datetime/datetimespanselwt.h"
-#include "datetime/timespacelineet.h"
+#include <ZCorvaneBase/datetime/calendarwt.h>
+#include <ZCorvaneBase/datetime/datetimespanselwt.h>
+#include <ZCorvaneBase/datetime/timespacelineet.h>
 
 // Address and password entry
-#include "entry/ipeditwt.h"
-#include "entry/passwordlineedit.h"
-#include "entry/passwordstrengthbar.h"
-#include "entry/pwdstrength.h"
-#include "entry/seldirlineet.h"
+#include <ZCorvaneBase/entry/ipeditwt.h>
+#include <ZCorvaneBase/entry/passwordlineedit.h>
+#include <ZCorvaneBase/entry/passwordstrengthbar.h>
+#include <ZCorvaneBase/entry/pwdstrength.h>
+#include <ZCorvaneBase/entry/seldirlineet.h>
 
 // Tables, paging and trees
-#include "tables/editoperwt.h"
-#include "tables/nofocusstyleditemdelegate.h"
-#include "tables/pageeditwt.h"
-#include "tables/tableoperwt.h"
-#include "tables/tablewidget.h"
-#include "tables/treeconfig.h"
-#include "tables/treeitem.h"
-#include "tables/ztablewidget.h"
+#include <ZCorvaneBase/tables/editoperwt.h>
+#include <ZCorvaneBase/tables/nofocusstyleditemdelegate.h>
+#include <ZCorvaneBase/tables/pageeditwt.h>
+#include <ZCorvaneBase/tables/tableoperwt.h>
+#include <ZCorvaneBase/tables/tablewidget.h>
+#include <ZCorvaneBase/tables/treeconfig.h>
+#include <ZCorvaneBase/tables/treeitem.h>
+#include <ZCorvaneBase/tables/ztablewidget.h>

@@ -146,8 +146,10 @@ int main(int argc, char* argv[])
             return 0;
         }
     }
+#if QT_VERSION < QT_VERSION_CHECK(6, 0, 0) // Qt 6 always scales and uses high-DPI pixmaps
     QApplication::setAttribute(Qt::AA_EnableHighDpiScaling);
     QApplication::setAttribute(Qt::AA_UseHighDpiPixmaps);
+#endif
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("zcorvane-gallery"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/zlineedit.h"
+#include <ZCorvaneBase/frame/zlineedit.h>
 
 #include <QDateTime>
 #include <QPair>

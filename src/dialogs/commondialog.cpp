@@ -1,4 +1,5 @@
 #include "dialogs/commondialog.h"
+#include "frame/qtcompat_p.h"
 
 #include "frame/constants.h"
 #include "frame/hostaccess_p.h"
@@ -185,7 +186,7 @@ bool CommonDialog::event(QEvent* event)
 
 void CommonDialog::mousePressEvent(QMouseEvent* event)
 {
-    if (event->pos().y() < titleStripHeight)
+    if (QtCompat::eventPos(event).y() < titleStripHeight)
         MoveableDialog::mousePressEvent(event);
     else
         event->accept();
@@ -193,7 +194,7 @@ void CommonDialog::mousePressEvent(QMouseEvent* event)
 
 void CommonDialog::mouseDoubleClickEvent(QMouseEvent* event)
 {
-    if (event->pos().y() < titleStripHeight && maximizeBt) {
+    if (QtCompat::eventPos(event).y() < titleStripHeight && maximizeBt) {
         if (!isMaximized() && !isFullScreen()) {
             maximizeBt->setChecked(true);
             hostShowMaximized();

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/moveabledialog.h"
+#include <ZCorvaneBase/dialogs/moveabledialog.h>
 
 QT_BEGIN_NAMESPACE
 class QLabel;

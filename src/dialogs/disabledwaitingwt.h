@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/suspendlayerwt.h"
+#include <ZCorvaneBase/dialogs/suspendlayerwt.h>
 
 #include <QUuid>
 

@@ -1,4 +1,5 @@
 #include "dialogs/moveabledialog.h"
+#include "frame/qtcompat_p.h"
 
 #include "dialogs/windowclassstyle_p.h"
 #include "frame/scaledpixmap_p.h"
@@ -106,7 +107,7 @@ void MoveableDialog::mousePressEvent(QMouseEvent* event)
     // restored window under the cursor.
     if (event->button() != Qt::LeftButton || !canDrag() || d->doubleClickLatch != 0)
         return;
-    mousePress(event->globalPos());
+    mousePress(QtCompat::eventGlobalPos(event));
     QWidget::mousePressEvent(event);
 }
 
@@ -124,7 +125,7 @@ void MoveableDialog::mouseDoubleClickEvent(QMouseEvent* event)
 
 void MoveableDialog::mouseMoveEvent(QMouseEvent* event)
 {
-    mouseMove(event->globalPos());
+    mouseMove(QtCompat::eventGlobalPos(event));
     QWidget::mouseMoveEvent(event);
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/zsingleton.h"
+#include <ZCorvaneBase/frame/zsingleton.h>
 
 #include <QFileDialog>
 #include <QObject>

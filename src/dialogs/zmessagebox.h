@@ -1,6 +1,6 @@
 #pragma once
 
-#include "dialogs/commondialog.h"
+#include <ZCorvaneBase/dialogs/commondialog.h>
 
 #include <QStringList>
 

@@ -1,12 +1,12 @@
 #include "entry/passwordlineedit.h"
 
+#include "frame/qtcompat_p.h"
+
 #include <QAction>
 #include <QEvent>
 #include <QIcon>
 #include <QKeyEvent>
 #include <QKeySequence>
-#include <QRegExp>
-#include <QRegExpValidator>
 #include <QSignalBlocker>
 
 namespace ZCORVANEBASE {
@@ -45,7 +45,7 @@ void PasswordLineEdit::init()
     setContextMenuPolicy(Qt::NoContextMenu);
     installEventFilter(this);
     // Whitespace is refused at any position; the empty text stays allowed.
-    setValidator(new QRegExpValidator(QRegExp(QStringLiteral("^\\S+$")), this));
+    setValidator(QtCompat::wholePatternValidator(QStringLiteral("^\\S+$"), this));
 
     d->eyeAction = new QAction(this);
     d->eyeAction->setCheckable(true);
@@ -187,7 +187,7 @@ void PasswordLineEdit::setWtStyle(WidgetStyle style)
     }
 }
 
-void PasswordLineEdit::enterEvent(QEvent* event)
+void PasswordLineEdit::enterEvent(EnterEvent* event)
 {
     setWtStyle(WidgetStyleHover);
     QWidget::enterEvent(event);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "entry/pwdstrength.h"
-#include "frame/widgetstyle.h"
-#include "frame/zcorvanebase_global.h"
-#include "frame/zlineedit.h"
+#include <ZCorvaneBase/entry/pwdstrength.h>
+#include <ZCorvaneBase/frame/widgetstyle.h>
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
+#include <ZCorvaneBase/frame/zlineedit.h>
 
 #include <memory>
 
@@ -38,7 +38,7 @@ public:
     void setWtStyle(WidgetStyle style);
 
 protected:
-    void enterEvent(QEvent* event) override;
+    void enterEvent(EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "entry/pwdstrength.h"
-#include "frame/zcorvanebase_global.h"
+#include <ZCorvaneBase/entry/pwdstrength.h>
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
 
 #include <QColor>
 #include <QWidget>

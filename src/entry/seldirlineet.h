@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frame/zcorvanebase_global.h"
-#include "frame/zlineedit.h"
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
+#include <ZCorvaneBase/frame/zlineedit.h>
 
 #include <memory>
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/zcorvanebase_global.h"
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
 
 #include <QComboBox>
 #include <QList>

@@ -3,7 +3,7 @@
 // Constants shared by the whole client: paths, local server names, formats, speed labels, palette colours and the
 // collator used to sort names. They are built when the library loads and need no QApplication.
 
-#include "frame/zcorvanebase_global.h"
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
 
 #include <QCollator>
 #include <QString>

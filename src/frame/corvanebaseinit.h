@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frame/hostworker.h"
-#include "frame/zsingleton.h"
+#include <ZCorvaneBase/frame/hostworker.h>
+#include <ZCorvaneBase/frame/zsingleton.h>
 
 #include <QObject>
 #include <QPointer>

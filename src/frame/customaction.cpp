@@ -101,7 +101,7 @@ void CustomActionWt::showLook(const QString& background, bool hover, const QStri
     iconLabel->setPixmap(scaledPixmap(icon, this));
 }
 
-void CustomActionWt::enterEvent(QEvent* event)
+void CustomActionWt::enterEvent(EnterEvent* event)
 {
     showLook(colorAccent, true, iconPath1);
     QWidget::enterEvent(event);

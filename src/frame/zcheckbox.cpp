@@ -1,5 +1,7 @@
 #include "frame/zcheckbox.h"
 
+#include "frame/elidedtext_p.h"
+
 namespace ZCORVANEBASE {
 
 namespace {
@@ -44,16 +46,8 @@ void ZCheckBox::updateText()
     const QFontMetrics metrics(font());
     const int room = width() - indicatorRoom;
     const QString& fullText = d->fullText;
-    if (metrics.horizontalAdvance(fullText) < room) {
-        QAbstractButton::setText(fullText);
-        return;
-    }
-    // A text as wide as the room is elided. With fractional glyph widths (a real screen's fonts) its true width may
-    // lie a fraction below the rounded advance, and Qt would then keep it whole: one pixel less settles it.
-    QString elided = metrics.elidedText(fullText, Qt::ElideRight, room);
-    if (elided == fullText)
-        elided = metrics.elidedText(fullText, Qt::ElideRight, room - 1);
-    QAbstractButton::setText(elided);
+    QAbstractButton::setText(
+        metrics.horizontalAdvance(fullText) < room ? fullText : elidedText(metrics, fullText, room));
 }
 
 } // namespace ZCORVANEBASE

@@ -17,3 +17,21 @@
 #else
 #define ZCORVANEBASE_PRIVATE_EXPORT
 #endif
+
+// The one difference between the Qt 5 and the Qt 6 build that public headers show: the argument of
+// QWidget::enterEvent(), which Qt 6 made a QEnterEvent.
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+QT_BEGIN_NAMESPACE
+class QEnterEvent;
+QT_END_NAMESPACE
+namespace ZCORVANEBASE {
+using EnterEvent = QEnterEvent;
+}
+#else
+QT_BEGIN_NAMESPACE
+class QEvent;
+QT_END_NAMESPACE
+namespace ZCORVANEBASE {
+using EnterEvent = QEvent;
+}
+#endif

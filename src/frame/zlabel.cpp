@@ -1,5 +1,7 @@
 #include "frame/zlabel.h"
 
+#include "frame/elidedtext_p.h"
+
 namespace ZCORVANEBASE {
 
 class ZLabel::Private
@@ -49,7 +51,7 @@ void ZLabel::updateText()
     const QFontMetrics metrics(font());
     const int textWidth = metrics.horizontalAdvance(fullText);
     if (maxWidth < 1) {
-        QLabel::setText(textWidth < width() ? fullText : metrics.elidedText(fullText, Qt::ElideRight, width()));
+        QLabel::setText(textWidth < width() ? fullText : elidedText(metrics, fullText, width()));
         return;
     }
     if (textWidth <= width()) {
@@ -59,7 +61,7 @@ void ZLabel::updateText()
         QLabel::setText(fullText);
     } else {
         setFixedWidth(maxWidth);
-        QLabel::setText(metrics.elidedText(fullText, Qt::ElideRight, maxWidth));
+        QLabel::setText(elidedText(metrics, fullText, maxWidth));
     }
 }
 

@@ -84,7 +84,7 @@ void ZPushButton::keyPressEvent(QKeyEvent* event)
     }
 }
 
-void ZPushButton::enterEvent(QEvent* event)
+void ZPushButton::enterEvent(EnterEvent* event)
 {
     showStateIcon(d->hoverIcon, d->checkedHoverIcon);
     QPushButton::enterEvent(event);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/zcorvanebase_global.h"
+#include <ZCorvaneBase/frame/zcorvanebase_global.h>
 
 #include <QPushButton>
 
@@ -27,7 +27,7 @@ public:
 
 protected:
     void keyPressEvent(QKeyEvent* event) override;
-    void enterEvent(QEvent* event) override;
+    void enterEvent(EnterEvent* event) override;
     void leaveEvent(QEvent* event) override;
 
 private slots:

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/tableoperwt.h"
+#include <ZCorvaneBase/tables/tableoperwt.h>
 
 #include <memory>
 

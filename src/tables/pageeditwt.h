@@ -1,6 +1,6 @@
 #pragma once
 
-#include "frame/zwidget.h"
+#include <ZCorvaneBase/frame/zwidget.h>
 
 #include <memory>
 

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frame/widgetstyle.h"
-#include "frame/zwidget.h"
+#include <ZCorvaneBase/frame/widgetstyle.h>
+#include <ZCorvaneBase/frame/zwidget.h>
 
 #include <memory>
 

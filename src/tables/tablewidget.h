@@ -1,6 +1,6 @@
 #pragma once
 
-#include "tables/ztablewidget.h"
+#include <ZCorvaneBase/tables/ztablewidget.h>
 
 #include <QSet>
 #include <QStringList>

@@ -1,4 +1,5 @@
 #include "tables/ztablewidget.h"
+#include "frame/qtcompat_p.h"
 
 #include "tables/nofocusstyleditemdelegate.h"
 #include "tables/rowitems_p.h"
@@ -227,7 +228,7 @@ void ZTableWidget::selectWholeRow(int row)
 
 void ZTableWidget::mouseMoveEvent(QMouseEvent* event)
 {
-    const QModelIndex index = indexAt(event->pos());
+    const QModelIndex index = indexAt(QtCompat::eventPos(event));
     const int row = index.isValid() && itemFromIndex(index) ? index.row() : -1;
     if (row != d->hoverRow) {
         emit signalHoverRowChanged(d->hoverRow, row);

@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 
 #include "timeaxis/hoverreadout_p.h"
@@ -324,7 +325,7 @@ void ChannelRecordingTimeAxisWt::retranslate()
 
 void ChannelRecordingTimeAxisWt::mouseReleaseEvent(QMouseEvent* event)
 {
-    appointPlaybackTime(getDatetimeAtPos(event->pos()));
+    appointPlaybackTime(getDatetimeAtPos(QtCompat::eventPos(event)));
     QWidget::mouseReleaseEvent(event);
 }
 

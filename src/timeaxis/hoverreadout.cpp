@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/hoverreadout_p.h"
 
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
@@ -43,7 +44,7 @@ bool HoverReadout::eventFilter(QObject* watched, QEvent* event)
     if (watched == strip) {
         switch (event->type()) {
         case QEvent::MouseMove:
-            showAt(static_cast<QMouseEvent*>(event)->pos().x());
+            showAt(QtCompat::eventPos(static_cast<QMouseEvent*>(event)).x());
             break;
         case QEvent::Paint:
             // The span, the width or the recordings may have changed under a pointer that stands still.

@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/progresscursorwt_p.h"
 
 #include "frame/scaledpixmap_p.h"
@@ -83,7 +84,7 @@ int ProgressCursorWt::offsetX()
 
 void ProgressCursorWt::mousePressEvent(QMouseEvent* event)
 {
-    if (event->pos().y() < upperRowHeight) {
+    if (QtCompat::eventPos(event).y() < upperRowHeight) {
         event->accept();
         return;
     }

@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/rangeselection_p.h"
 
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
@@ -62,16 +63,16 @@ bool RangeSelection::eventFilter(QObject* watched, QEvent* event)
         case QEvent::MouseButtonPress:
         case QEvent::MouseButtonDblClick: {
             const auto* mouse = static_cast<QMouseEvent*>(event);
-            return mousePress(mouse->pos(), mouse->button(), mouse->modifiers());
+            return mousePress(QtCompat::eventPos(mouse), mouse->button(), mouse->modifiers());
         }
         case QEvent::MouseMove:
             if (m_drag != Drag::None)
-                dragTo(static_cast<QMouseEvent*>(event)->pos().x());
+                dragTo(QtCompat::eventPos(static_cast<QMouseEvent*>(event)).x());
             return false; // the hover read-out follows the pointer too
         case QEvent::MouseButtonRelease:
             if (m_drag == Drag::None)
                 return false;
-            dragTo(static_cast<QMouseEvent*>(event)->pos().x());
+            dragTo(QtCompat::eventPos(static_cast<QMouseEvent*>(event)).x());
             finish();
             return true; // no seek
         default:

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "frame/hostworker.h"
-#include "frame/zwidget.h"
-#include "timeaxis/timeaxismodel.h"
-#include "timeaxis/timeaxiswt.h"
+#include <ZCorvaneBase/frame/hostworker.h>
+#include <ZCorvaneBase/frame/zwidget.h>
+#include <ZCorvaneBase/timeaxis/timeaxismodel.h>
+#include <ZCorvaneBase/timeaxis/timeaxiswt.h>
 
 #include <QList>
 #include <QMap>

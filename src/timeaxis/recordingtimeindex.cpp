@@ -394,7 +394,8 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsInDeliveryOrder(qint64 v
 {
     const qint64 viewEnd = viewBegin + TimeAxisMapping::spanSecs(degree) * 1000;
     const auto posX = [&](qint64 msecs) {
-        return int(qBound<qint64>(0, TimeAxisMapping::barPosX((msecs - viewBegin) / 1000, degree, width), width));
+        return int(
+            qBound(qint64(0), TimeAxisMapping::barPosX((msecs - viewBegin) / 1000, degree, width), qint64(width)));
     };
     std::vector<signed char> kinds(size_t(width), 0); // 0 nothing, 1 a recording, 2 an alarm recording
     for (int i = 0; i < begins.size(); ++i) {

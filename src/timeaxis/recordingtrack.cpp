@@ -243,7 +243,8 @@ void RecordingTrack::checkProgress()
         finish();
         return;
     }
-    if (m_playbackDatetime < m_usable.constFirst().beginDatetime || m_playbackDatetime > m_usable.constLast().endDatetime)
+    if (m_playbackDatetime < m_usable.constFirst().beginDatetime
+        || m_playbackDatetime > m_usable.constLast().endDatetime)
         return;
     if (isInFileRange(m_playbackDatetime))
         return;

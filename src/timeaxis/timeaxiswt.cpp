@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/timeaxiswt_p.h"
 
 #include "timeaxis/recordingstimeaxisbox.h"
@@ -180,16 +181,16 @@ bool TimeAxisWt::eventFilter(QObject* watched, QEvent* event)
         break;
     case QEvent::MouseButtonPress: {
         auto* mouseEvent = static_cast<QMouseEvent*>(event);
-        const int x = mouseEvent->pos().x();
+        const int x = QtCompat::eventPos(mouseEvent).x();
         if (mouseEvent->button() == Qt::LeftButton && d->minTimePosX <= x && x <= d->maxTimePosX) {
             d->isPressed = true;
-            d->pressPos = mouseEvent->pos();
+            d->pressPos = QtCompat::eventPos(mouseEvent);
         }
         break;
     }
     case QEvent::MouseMove: {
         auto* mouseEvent = static_cast<QMouseEvent*>(event);
-        const QPoint pos = mouseEvent->pos();
+        const QPoint pos = QtCompat::eventPos(mouseEvent);
         if (d->isPressed && !d->isDragging && d->degree != Degree24Hours
             && qAbs(pos.x() - d->pressPos.x()) > dragThreshold) {
             d->isDragging = true;
@@ -207,7 +208,7 @@ bool TimeAxisWt::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonRelease: {
         auto* mouseEvent = static_cast<QMouseEvent*>(event);
         if (d->isPressed && !d->isDragging) {
-            const QDateTime datetime = getDatetimeAtPos(mouseEvent->pos());
+            const QDateTime datetime = getDatetimeAtPos(QtCompat::eventPos(mouseEvent));
             if (datetime.isValid())
                 emit signalBatchAppointPlaybackTime(datetime);
         }

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "frame/zwidget.h"
-#include "timeaxis/timeaxismodel.h"
+#include <ZCorvaneBase/frame/zwidget.h>
+#include <ZCorvaneBase/timeaxis/timeaxismodel.h>
 
 #include <QDateTime>
 #include <QPoint>

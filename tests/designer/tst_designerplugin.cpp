@@ -102,10 +102,12 @@ private slots:
         plugin->initialize(nullptr);
         QVERIFY(plugin->isInitialized());
 
-        // The include file is the installed public header that declares the class ("frame/zpushbutton.h").
+        // The include file is the installed public header that declares the class, named with the package's folder
+        // ("ZCorvaneBase/frame/zpushbutton.h").
         const QString include = plugin->includeFile();
-        QFile header(ZCB_SOURCE_DIR "/" + include);
-        QVERIFY2(!include.startsWith('<') && !include.endsWith("_p.h") && header.open(QIODevice::ReadOnly),
+        QFile header(ZCB_SOURCE_DIR "/" + include.section(QLatin1Char('/'), 1));
+        QVERIFY2(include.startsWith(QLatin1String("ZCorvaneBase/")) && !include.endsWith("_p.h")
+                && header.open(QIODevice::ReadOnly),
             qPrintable(include));
         const QByteArray declaration = "class ZCORVANEBASE_EXPORT " + name.section("::", -1).toUtf8() + " : public";
         QVERIFY2(header.readAll().contains(declaration), qPrintable(include + " does not declare " + name));

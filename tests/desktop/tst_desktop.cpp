@@ -20,6 +20,15 @@ bool xdotool(const QStringList& arguments)
     return QProcess::execute(QStringLiteral("xdotool"), arguments) == 0;
 }
 
+QPoint dropPoint(const QDropEvent* event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position().toPoint();
+#else
+    return event->pos();
+#endif
+}
+
 QString windowId(QWidget* window)
 {
     return QString::number(window->winId());
@@ -166,14 +175,14 @@ private slots:
                     return false;
                 if (event->type() == QEvent::DragEnter || event->type() == QEvent::DragMove) {
                     auto* move = static_cast<QDragMoveEvent*>(event);
-                    const bool may = box->canAddRecordingLabelAtPos(move->pos(), QPixmap(11, 21));
+                    const bool may = box->canAddRecordingLabelAtPos(dropPoint(move), QPixmap(11, 21));
                     previewShown = previewShown || may;
                     move->setAccepted(move->mimeData()->hasFormat(mime));
                     return true;
                 }
                 if (event->type() == QEvent::Drop) {
                     auto* drop = static_cast<QDropEvent*>(event);
-                    dropped = box->getRecordingLabelInfoAtPos(drop->pos());
+                    dropped = box->getRecordingLabelInfoAtPos(dropPoint(drop));
                     box->hideAddingRecordingLabel();
                     drop->acceptProposedAction();
                     return true;

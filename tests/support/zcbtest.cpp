@@ -1,6 +1,7 @@
 #include "zcbtest.h"
 
 #include "frame/corvanebaseinit.h"
+#include "frame/qtcompat_p.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -55,7 +56,7 @@ public:
     }
     bool eventFilter(QObject*, QEvent* event) override
     {
-        if (event->type() == QEvent::MouseMove && static_cast<QMouseEvent*>(event)->globalPos() == global)
+        if (event->type() == QEvent::MouseMove && QtCompat::eventGlobalPos(static_cast<QMouseEvent*>(event)) == global)
             arrived = true;
         return false;
     }
@@ -130,7 +131,7 @@ void installCatalogue(ZCORVANEDLL::ClientLanguage language)
     static const char* const suffixes[] = { "zh_CN", "zh_HK", "en_US" };
     const int index = (language >= 0 && language <= 2) ? language : 2;
     auto* translator = new QTranslator(QCoreApplication::instance());
-    translator->load(QStringLiteral(":/qm/ZCorvaneBase_%1.qm").arg(QLatin1String(suffixes[index])));
+    static_cast<void>(translator->load(QStringLiteral(":/qm/ZCorvaneBase_%1.qm").arg(QLatin1String(suffixes[index]))));
     QCoreApplication::installTranslator(translator);
 }
 

@@ -2,6 +2,7 @@
 
 #include "fakeworker.h"
 
+#include <QKeySequence>
 #include <QPoint>
 
 class QWidget;
@@ -30,5 +31,15 @@ void mouseMove(QWidget* widget, const QPoint& pos);
 // Moves the pointer to the screen's bottom-right corner, off every test window, and waits until no widget is under it
 // any more: on a real screen a window shown under the pointer would otherwise see it enter.
 void parkPointer();
+
+// The key of a sequence's first chord, the same in the Qt 5 and the Qt 6 build.
+inline Qt::Key firstKey(const QKeySequence& sequence)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return sequence[0].key();
+#else
+    return Qt::Key(sequence[0]);
+#endif
+}
 
 } // namespace ZcbTest

@@ -316,7 +316,7 @@ private slots:
         QTest::mouseClick(edit, Qt::LeftButton);
         cell->setKey(QStringLiteral("renamed"));
         QTest::mouseClick(remove, Qt::LeftButton);
-        QCOMPARE(QList<int>({ edits.count(), deletes.count() }), QList<int>({ 1, 1 }));
+        QCOMPARE(QList<int>({ int(edits.count()), int(deletes.count()) }), QList<int>({ 1, 1 }));
         QCOMPARE(edits.at(0).at(0).toString() + QLatin1Char('|') + deletes.at(0).at(0).toString(), "dev4|renamed");
 
         // The buttons sit centred 12 pixels apart; without the edit button the delete button is centred alone.

@@ -325,7 +325,8 @@ private slots:
         axis.load(QStringLiteral("01:00-02:00 03:00-04:00"), 1);
         const QImage before = axis.image(1);
         QTest::mousePress(axis.strip(1), Qt::LeftButton, Qt::ShiftModifier, QPoint(70, 10));
-        QMouseEvent move(QEvent::MouseMove, QPointF(100, 10), Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
+        QMouseEvent move(QEvent::MouseMove, QPointF(100, 10), QPointF(axis.strip(1)->mapToGlobal(QPoint(100, 10))),
+            Qt::NoButton, Qt::LeftButton, Qt::ShiftModifier);
         QCoreApplication::sendEvent(axis.strip(1), &move);
         QCOMPARE(axis.image(1).pixel(70, 0), accent); // shown while dragging, emitted on release
         QCOMPARE(axis.events, QStringList());

@@ -288,7 +288,9 @@ private slots:
         QVERIFY(frame && frame->isVisible());
         QSignalSpy checkSpy(&box, SIGNAL(signalAllChannelRecordingTimeAxisCheckState(Qt::CheckState)));
         typeKeys(&box, "Up Space Down Down Down Space");
-        QCOMPARE(Calls(checkSpy), (Calls { { Qt::PartiallyChecked }, { Qt::PartiallyChecked } }));
+        QCOMPARE(checkSpy.count(), 2);
+        for (const QVariantList& call : qAsConst(checkSpy))
+            QCOMPARE(call.at(0).value<Qt::CheckState>(), Qt::PartiallyChecked);
         QVERIFY(box.checkBox(0)->isChecked() && !box.checkBox(1)->isChecked() && box.checkBox(2)->isChecked());
         QCOMPARE(frame->geometry(), QRect(9, 10 + 2 * 22 - 1, 100 + 6 + 1440 + 2, 23));
         QCOMPARE(box.grab().toImage().pixelColor(9, 10 + 2 * 22 - 1), QColor("#4da3ff"));

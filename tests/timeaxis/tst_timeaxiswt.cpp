@@ -123,7 +123,9 @@ private slots:
             const QStringList xs = gesture.mid(1).split(' ');
             QTest::mousePress(ruler.strip(), button, Qt::NoModifier, QPoint(xs.first().toInt(), 25));
             for (const QString& x : xs.mid(1)) {
-                QMouseEvent move(QEvent::MouseMove, QPointF(x.toInt(), 25), Qt::NoButton, button, Qt::NoModifier);
+                const QPoint at(x.toInt(), 25);
+                QMouseEvent move(
+                    QEvent::MouseMove, at, ruler.strip()->mapToGlobal(at), Qt::NoButton, button, Qt::NoModifier);
                 QApplication::sendEvent(ruler.strip(), &move);
             }
             QTest::mouseRelease(ruler.strip(), button, Qt::NoModifier, QPoint(xs.last().toInt(), 25));

@@ -116,6 +116,16 @@ QVector<RecordingTimeInfo> generateRecordings(
     return recordings;
 }
 
+// Where a drag is over its target, in both Qt versions.
+QPoint dropPoint(const QDropEvent* event)
+{
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    return event->position().toPoint();
+#else
+    return event->pos();
+#endif
+}
+
 // The label a user drags onto a bar.
 class LabelSource : public QLabel
 {
@@ -180,7 +190,7 @@ protected:
                 auto* drag = static_cast<QDragMoveEvent*>(event);
                 if (!drag->mimeData()->hasFormat(labelMimeType))
                     break;
-                if (box->canAddRecordingLabelAtPos(drag->pos(), labelPixmap)) {
+                if (box->canAddRecordingLabelAtPos(dropPoint(drag), labelPixmap)) {
                     drag->acceptProposedAction();
                 } else {
                     box->hideAddingRecordingLabel();
@@ -197,10 +207,10 @@ protected:
                 return true;
             case QEvent::Drop: {
                 auto* drop = static_cast<QDropEvent*>(event);
-                const bool allowed = box->canAddRecordingLabelAtPos(drop->pos(), labelPixmap);
+                const bool allowed = box->canAddRecordingLabelAtPos(dropPoint(drop), labelPixmap);
                 box->hideAddingRecordingLabel();
                 if (allowed) {
-                    addLabel(box->getRecordingLabelInfoAtPos(drop->pos()));
+                    addLabel(box->getRecordingLabelInfoAtPos(dropPoint(drop)));
                     drop->acceptProposedAction();
                 }
                 return true;
