@@ -9,12 +9,50 @@
 #include <QMetaType>
 #include <QWidget>
 
+#include "timeaxis/timeaxismodel.h"
+
+namespace {
+
+// Once, when the library is loaded: every record that travels in a signal of the worker, the ruler or the box, or in
+// a slot a host connects by name, under each name the signatures spell it with. Queued connections across threads and
+// QSignalSpy then take them without the host's help.
+void registerRecordMetaTypes()
+{
+    using namespace ZCORVANEDLL;
+    qRegisterMetaType<HdmiInfo>();
+    qRegisterMetaType<QList<HdmiInfo>>("QList<HdmiInfo>");
+    qRegisterMetaType<RecordingInfo>();
+    qRegisterMetaType<RecordingList>("RecordingList");
+    qRegisterMetaType<RecordingList>("ZCORVANEDLL::RecordingList");
+    qRegisterMetaType<ReponseMsgInfo>();
+    qRegisterMetaType<ReponseMsgInfo>("ReponseMsgInfo");
+    qRegisterMetaType<VideoStreamInfo*>();
+    qRegisterMetaType<VideoStreamInfo*>("VideoStreamInfo*");
+    qRegisterMetaType<vms_sdk::Response>();
+    qRegisterMetaType<vms_sdk::VideoRecInfo>();
+    qRegisterMetaType<vms_sdk::VideoRecList>("vms_sdk::VideoRecList");
+    qRegisterMetaType<vms_sdk::StreamEvent>();
+    qRegisterMetaType<vms_sdk::StreamId>("vms_sdk::StreamId");
+    qRegisterMetaType<vms_sdk::DevInfo>();
+    qRegisterMetaType<QList<vms_sdk::DevInfo>>();
+    qRegisterMetaType<vms_sdk::DevChannelInfo>();
+    qRegisterMetaType<QList<vms_sdk::DevChannelInfo>>();
+    qRegisterMetaType<ZCORVANEBASE::TimeAxisDegree>();
+    qRegisterMetaType<ZCORVANEBASE::TimeAxisDegree>("TimeAxisDegree");
+    qRegisterMetaType<ZCORVANEBASE::RecordingTimeInfo>();
+    qRegisterMetaType<ZCORVANEBASE::RecordingSearchInfo>();
+    qRegisterMetaType<ZCORVANEBASE::LocalRecordingLabelInfo>();
+    qRegisterMetaType<ZCORVANEBASE::LocalRecordingLabelInfo>("LocalRecordingLabelInfo");
+}
+Q_CONSTRUCTOR_FUNCTION(registerRecordMetaTypes)
+
+} // namespace
+
 namespace ZCORVANEDLL {
 
 CorvaneDllBaseWorker::CorvaneDllBaseWorker(QObject* parent)
     : QObject(parent)
 {
-    qRegisterMetaType<QList<HdmiInfo>>("QList<HdmiInfo>");
     connectSignalsWithSlots();
 }
 

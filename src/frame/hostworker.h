@@ -313,3 +313,15 @@ private:
 };
 
 } // namespace ZCORVANEDLL
+
+// The records that travel in the worker's signals (and the box's host-data slots): QSignalSpy and queued connections
+// across threads take them without the host's help (the library registers them when it is loaded).
+Q_DECLARE_METATYPE(vms_sdk::DevInfo)
+Q_DECLARE_METATYPE(vms_sdk::DevChannelInfo)
+Q_DECLARE_METATYPE(vms_sdk::Response)
+Q_DECLARE_METATYPE(vms_sdk::VideoRecInfo)
+Q_DECLARE_METATYPE(vms_sdk::StreamEvent)
+Q_DECLARE_METATYPE(ZCORVANEDLL::HdmiInfo)
+Q_DECLARE_METATYPE(ZCORVANEDLL::RecordingInfo)
+Q_DECLARE_METATYPE(ZCORVANEDLL::ReponseMsgInfo)
+Q_DECLARE_METATYPE(ZCORVANEDLL::VideoStreamInfo*)

@@ -89,8 +89,9 @@ RecordingsTimeAxisBox::RecordingsTimeAxisBox(QWidget* parent)
 
 RecordingsTimeAxisBox::~RecordingsTimeAxisBox()
 {
-    // The keyboard navigator watches the rows: it goes while they are still there.
+    // The keyboard navigator and the alignment watch the rows and the ruler: they go while those are still there.
     delete d->keyboardNavigator;
+    delete d->alignment;
 }
 
 void RecordingsTimeAxisBox::init(bool downloadEnabled)
@@ -166,6 +167,8 @@ void RecordingsTimeAxisBox::setTimeAxisWt(TimeAxisWt* timeAxisWt)
     TimeAxisWt::Private::get(timeAxisWt)->connectZoomRequests(this);
     connect(timeAxisWt, &TimeAxisWt::signalBatchAppointPlaybackTime, this,
         &RecordingsTimeAxisBox::slotBatchAppointPlaybackTime);
+    if (d->alignment)
+        d->alignment->follow(timeAxisWt);
 }
 
 void RecordingsTimeAxisBox::setChannelCheckBoxWidth(int width)
@@ -182,6 +185,114 @@ void RecordingsTimeAxisBox::setMarginRight(int margin)
         return;
     using namespace TimeAxisStyle;
     d->layout->setContentsMargins(boxMargin, boxMargin, margin, boxMargin);
+}
+
+void RecordingsTimeAxisBox::setAlignedWithTimeAxis(bool aligned)
+{
+    if (aligned == isAlignedWithTimeAxis())
+        return;
+    if (aligned) {
+        d->alignment = new RulerAlignment(this, d.get());
+        d->alignment->follow(d->timeAxisWt);
+    } else {
+        delete d->alignment;
+        d->alignment = nullptr;
+    }
+}
+
+bool RecordingsTimeAxisBox::isAlignedWithTimeAxis() const
+{
+    return d->alignment != nullptr;
+}
+
+RulerAlignment::RulerAlignment(RecordingsTimeAxisBox* box, RecordingsTimeAxisBox::Private* state)
+    : QObject(box)
+    , box(box)
+    , state(state)
+{
+}
+
+RulerAlignment::~RulerAlignment()
+{
+    unwatchAll();
+}
+
+void RulerAlignment::watch(QWidget* widget)
+{
+    if (!widget || watched.contains(widget))
+        return;
+    widget->installEventFilter(this);
+    watched.append(widget);
+}
+
+void RulerAlignment::unwatchAll()
+{
+    for (const QPointer<QWidget>& widget : qAsConst(watched)) {
+        if (widget)
+            widget->removeEventFilter(this);
+    }
+    watched.clear();
+}
+
+void RulerAlignment::follow(TimeAxisWt* ruler)
+{
+    unwatchAll();
+    watch(box);
+    watch(box->window());
+    if (ruler) {
+        watch(ruler);
+        watch(TimeAxisWt::Private::get(ruler)->strip());
+        watch(ruler->window());
+    }
+    align();
+}
+
+// Moves and resizes of the box, the ruler, its strip or their windows, and a box or ruler shown or put into another
+// window, call for a new alignment once the events of the moment are through (a resize of a window moves and resizes
+// several of them at once).
+bool RulerAlignment::eventFilter(QObject* watchedObject, QEvent* event)
+{
+    switch (event->type()) {
+    case QEvent::Move:
+    case QEvent::Resize:
+    case QEvent::Show:
+    case QEvent::ParentChange:
+        if (!pending) {
+            pending = true;
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    pending = false;
+                    follow(state->timeAxisWt);
+                },
+                Qt::QueuedConnection);
+        }
+        break;
+    default:
+        break;
+    }
+    return QObject::eventFilter(watchedObject, event);
+}
+
+// The bars start at the box's left margin plus the check-box column plus the row spacing, and end at the right
+// margin: both are chosen so that they start and end at the ruler's first and last label centres on the screen.
+void RulerAlignment::align()
+{
+    TimeAxisWt* ruler = state->timeAxisWt;
+    if (!ruler)
+        return;
+    const TimeAxisWt::Private* rulerState = TimeAxisWt::Private::get(ruler);
+    if (rulerState->maxTimePosX <= rulerState->minTimePosX)
+        return; // the ruler has not been laid out yet: its next resize brings it here again
+    const QWidget* strip = rulerState->strip();
+    const int first = strip->mapToGlobal(QPoint(rulerState->minTimePosX, 0)).x();
+    const int last = strip->mapToGlobal(QPoint(rulerState->maxTimePosX, 0)).x();
+    const int boxLeft = box->mapToGlobal(QPoint(0, 0)).x();
+    using namespace TimeAxisStyle;
+    const int checkBoxWidth = qMax(0, first - boxLeft - boxMargin - checkBoxToBar);
+    const int marginRight = qMax(0, box->width() - boxMargin - checkBoxWidth - checkBoxToBar - (last - first));
+    box->setChannelCheckBoxWidth(checkBoxWidth);
+    box->setMarginRight(marginRight);
 }
 
 void RecordingsTimeAxisBox::setChannelRecordingTimeAxisChecked(bool checked)

@@ -38,9 +38,15 @@ public:
 
     // The ruler whose span the rows show (not owned); give it before the day is picked.
     void setTimeAxisWt(TimeAxisWt* timeAxisWt);
-    // The check-box column's width and the right margin: the host aligns the bars with the ruler with them.
+    // The check-box column's width and the right margin: a host that aligns the bars with the ruler itself sets them
+    // from the ruler's signalMinTimePosX and signalMaxTimePosX.
     void setChannelCheckBoxWidth(int width);
     void setMarginRight(int margin);
+    // On: the box sets both itself, so that every bar starts at the ruler's first time position and ends at its last
+    // on the screen, and keeps them so through moves, resizes and layout changes of either (off by default; needs the
+    // ruler of setTimeAxisWt).
+    void setAlignedWithTimeAxis(bool aligned);
+    bool isAlignedWithTimeAxis() const;
     void setChannelRecordingTimeAxisChecked(bool checked);
 
     // A search of row info.playbackIndex starts (the row is cleared, named and waits) or ends (the waiting stops);

@@ -11,6 +11,7 @@ namespace ZCORVANEBASE {
 
 class ChannelRecordingTimeAxisWt;
 class RecordingsBoxKeyboardNavigator;
+class RulerAlignment;
 class ZCheckBox;
 
 // The box's state, and the row lookups the library's own helpers (the keyboard navigator) share with it.
@@ -39,6 +40,34 @@ public:
     bool labelClusteringEnabled = false;
     bool hoverReadoutEnabled = false;
     RecordingsBoxKeyboardNavigator* keyboardNavigator = nullptr; // null while keyboard operation is off
+    RulerAlignment* alignment = nullptr; // null while the box does not align itself with the ruler
+};
+
+// Keeps a box's bars under its ruler's time stretch (RecordingsTimeAxisBox::setAlignedWithTimeAxis): watches the
+// ruler, its tick strip, the box and the windows of both for moves and resizes, and sets the box's check-box width
+// and right margin from the ruler's first and last label centres on the screen.
+class RulerAlignment : public QObject
+{
+    Q_OBJECT
+
+public:
+    RulerAlignment(RecordingsTimeAxisBox* box, RecordingsTimeAxisBox::Private* state);
+    ~RulerAlignment() override;
+    // Watches the box's current ruler (or none) and aligns with it.
+    void follow(TimeAxisWt* ruler);
+    void align();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void watch(QWidget* widget);
+    void unwatchAll();
+
+    RecordingsTimeAxisBox* const box;
+    RecordingsTimeAxisBox::Private* const state;
+    QList<QPointer<QWidget>> watched;
+    bool pending = false;
 };
 
 } // namespace ZCORVANEBASE

@@ -160,6 +160,7 @@ inline QDateTime zoomBegin(int degree, const QDateTime& fixed, const QDateTime& 
 
 } // namespace ZCORVANEBASE
 
+Q_DECLARE_METATYPE(ZCORVANEBASE::TimeAxisDegree)
 Q_DECLARE_METATYPE(ZCORVANEBASE::RecordingTimeInfo)
 Q_DECLARE_METATYPE(ZCORVANEBASE::RecordingSearchInfo)
 Q_DECLARE_METATYPE(ZCORVANEBASE::LocalRecordingLabelInfo)

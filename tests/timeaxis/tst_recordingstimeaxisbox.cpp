@@ -6,9 +6,12 @@
 #include "timeaxisoracle.h"
 #include "zcbtest.h"
 
+#include <QBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QtTest>
+
+#include <cmath>
 
 using namespace ZCORVANEBASE;
 using namespace TimeAxisOracle;
@@ -206,6 +209,70 @@ private slots:
         QVERIFY(QMetaObject::invokeMethod(
             &box, "slotDownloadByTimeRangeBtClicked", Q_ARG(QWidget*, &stranger), Q_ARG(QDateTime, at(2, 20))));
         QCOMPARE(Calls(download), (Calls { { 1, at(2, 20) } }));
+    }
+
+    // Aligned with its ruler, the box keeps every bar under the ruler's time stretch while the page, the ruler's place
+    // and the box's move and resize: a click on a bar under a ruler label plays that label's moment.
+    void alignedWithRuler_data()
+    {
+        QTest::addColumn<QVector<QSize>>("pageSizes");
+        QTest::addColumn<QVector<int>>("rulerIndents"); // the room left of the ruler, one per step
+        QTest::addColumn<QVector<QPoint>>("pageMoves");
+        QTest::newRow("resized") << QVector<QSize> { { 1500, 300 }, { 1100, 300 }, { 1800, 320 } }
+                                 << QVector<int> { 0, 0, 0 } << QVector<QPoint> { {}, {}, {} };
+        QTest::newRow("ruler moved in the layout") << QVector<QSize> { { 1500, 300 }, { 1500, 300 } }
+                                                   << QVector<int> { 40, 230 } << QVector<QPoint> { {}, {} };
+        QTest::newRow("page moved") << QVector<QSize> { { 1300, 300 }, { 1300, 300 } } << QVector<int> { 70, 70 }
+                                    << QVector<QPoint> { { 10, 20 }, { 300, 90 } };
+    }
+    void alignedWithRuler()
+    {
+        QFETCH(QVector<QSize>, pageSizes);
+        QFETCH(QVector<int>, rulerIndents);
+        QFETCH(QVector<QPoint>, pageMoves);
+        QWidget page;
+        auto* layout = new QVBoxLayout(&page);
+        auto* rulerRow = new QHBoxLayout;
+        auto* indent = new QWidget(&page);
+        auto* ruler = new TimeAxisWt(&page);
+        rulerRow->addWidget(indent);
+        rulerRow->addWidget(ruler, 1);
+        layout->addLayout(rulerRow);
+        auto* box = new Box(2);
+        box->setParent(&page);
+        layout->addWidget(box);
+        box->setTimeAxisWt(ruler);
+        box->setAlignedWithTimeAxis(true);
+        ruler->setMinBeginDatetime(at(0, 0));
+        box->setRecordingSearchInfo(SearchStarted, "key", Box::search(1, "dev1_1"));
+        box->setChannelRecordingsTimeInfo({ recording(at(0, 0), at(23, 59, 59)) }, 1, "key", true, false);
+        QSignalSpy appointed(box, &RecordingsTimeAxisBox::signalAppointPlaybackTime);
+        for (int step = 0; step < pageSizes.size(); ++step) {
+            indent->setFixedWidth(rulerIndents.at(step));
+            page.resize(pageSizes.at(step));
+            if (!pageMoves.at(step).isNull())
+                page.move(pageMoves.at(step));
+            page.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&page));
+            QTest::qWait(20); // the alignment follows the layout's moves on the next turn of the event loop
+            const qint64 pixelSecs = qint64(std::ceil(86400.0 / box->bar(1)->width()));
+            for (int label : { 1, 7, 13 }) {
+                auto* timeLabel = ruler->findChild<QLabel*>(QStringLiteral("timeLabel%1").arg(label));
+                const QPoint centre = timeLabel->mapToGlobal(timeLabel->rect().center());
+                const QPoint onBar = box->bar(1)->mapFromGlobal(QPoint(centre.x(), 0));
+                appointed.clear();
+                QTest::mouseClick(
+                    box->bar(1), Qt::LeftButton, {}, QPoint(qMin(onBar.x(), box->bar(1)->width() - 1), 5));
+                QCOMPARE(appointed.count(), 1);
+                const QDateTime moment = appointed.at(0).at(3).toDateTime();
+                const QDateTime expected = at(0, 0).addSecs(qint64(label - 1) * 7200);
+                QVERIFY2(qAbs(moment.secsTo(expected)) <= pixelSecs,
+                    qPrintable(QStringLiteral("step %1, label %2: %3 for %4")
+                                   .arg(step)
+                                   .arg(label)
+                                   .arg(moment.toString("hh:mm:ss"), expected.toString("hh:mm:ss"))));
+            }
+        }
     }
 };
 
