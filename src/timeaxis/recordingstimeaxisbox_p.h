@@ -38,6 +38,7 @@ public:
     int minimumIntervalWidth = 0;
     bool labelClusteringEnabled = false;
     bool hoverReadoutEnabled = false;
+    bool thumbnailPreviewEnabled = false;
     RecordingsBoxKeyboardNavigator* keyboardNavigator = nullptr; // null while keyboard operation is off
 };
 
