@@ -30,24 +30,19 @@ int ActivityIndex::build(const QVector<ActivitySample>& samples)
     std::iota(order.begin(), order.end(), 0);
     std::stable_sort(order.begin(), order.end(), [&begins](int a, int b) { return begins.at(a) < begins.at(b); });
     clear();
-    m_origin = order.isEmpty() ? 0 : begins.at(order.first());
-    m_wholeSeconds = true;
+    m_begins.reserve(order.size());
+    m_ends.reserve(order.size());
+    m_levels.reserve(order.size());
+    m_latestEnds.reserve(order.size());
     qint64 latest = std::numeric_limits<qint64>::min();
     for (int i : qAsConst(order)) {
         const qint64 begin = begins.at(i);
         const qint64 end = begin + qint64(valid.at(i)->durationSecs) * 1000;
+        m_disjoint = m_disjoint && latest <= begin;
         m_begins << begin;
         m_ends << end;
         m_levels << quint8(valid.at(i)->level);
         m_latestEnds << (latest = std::max(latest, end));
-        m_wholeSeconds = m_wholeSeconds && (begin - m_origin) % 1000 == 0
-            && (end - m_origin) / 1000 <= std::numeric_limits<qint32>::max();
-    }
-    if (m_wholeSeconds) {
-        for (int i = 0; i < m_begins.size(); ++i) {
-            m_beginSecs << qint32((m_begins.at(i) - m_origin) / 1000);
-            m_endSecs << qint32((m_ends.at(i) - m_origin) / 1000);
-        }
     }
     return samples.size() - valid.size();
 }
@@ -58,56 +53,73 @@ void ActivityIndex::clear()
     m_ends.clear();
     m_levels.clear();
     m_latestEnds.clear();
-    m_wholeSeconds = false;
-    m_beginSecs.clear();
-    m_endSecs.clear();
+    m_disjoint = true;
+}
+
+// Samples before the first whose prefix reaches past the moment all end at or before it.
+int ActivityIndex::firstEndingAfter(qint64 moment) const
+{
+    return int(std::upper_bound(m_latestEnds.cbegin(), m_latestEnds.cend(), moment) - m_latestEnds.cbegin());
 }
 
 void ActivityIndex::raiseColumnLevels(qint64 viewBegin, int degree, int width, quint8* levels) const
 {
     if (width <= 0 || !TimeAxisMapping::isValidDegree(degree))
         return;
-    const qint64 spanSecs = TimeAxisMapping::spanSecs(degree);
-    // A second lies in the first column whose threshold exceeds it; the last column's is the span itself (the view's
-    // end maps to the width), so every second in view finds one.
+    if (m_disjoint)
+        raiseByColumn(viewBegin, degree, width, levels);
+    else
+        raiseBySample(viewBegin, degree, width, levels);
+}
+
+// Samples that do not overlap, walked with the columns. Column x stands for the time up to its edge, the view's begin
+// plus its threshold (barColumnThresholds). It shows the samples that begin before the edge and that the columns
+// before it have not used up; one that goes on past the edge is shown by the next column too.
+void ActivityIndex::raiseByColumn(qint64 viewBegin, int degree, int width, quint8* levels) const
+{
     const qint64* thresholds = barColumnThresholds(degree, width).constData();
-    // Samples before the first whose prefix reaches past the view's begin all end at or before it.
-    const int first
-        = int(std::upper_bound(m_latestEnds.cbegin(), m_latestEnds.cend(), viewBegin) - m_latestEnds.cbegin());
-    // Each sample in view raises the columns from that of its first second to that of its last (seconds from the
-    // view's begin). The first seconds ascend, so the column of each is found by walking on from the last one's.
-    int column = 0;
-    const auto raise = [&](qint64 firstSecond, qint64 lastSecond, quint8 level) {
-        while (thresholds[column] <= firstSecond)
-            ++column;
-        int x = column;
-        levels[x] = std::max(levels[x], level);
-        while (thresholds[x] <= lastSecond) {
-            ++x;
-            levels[x] = std::max(levels[x], level);
-        }
-    };
-    const int count = m_begins.size();
-    const quint8* sampleLevels = m_levels.constData();
-    if (m_wholeSeconds && (viewBegin - m_origin) % 1000 == 0) {
-        const qint64 from = (viewBegin - m_origin) / 1000;
-        const qint64 to = from + spanSecs;
-        const qint32* begins = m_beginSecs.constData();
-        const qint32* ends = m_endSecs.constData();
-        for (int i = first; i < count && begins[i] < to; ++i) {
-            const qint64 lastSecond = std::min<qint64>(ends[i], to) - 1 - from;
-            if (lastSecond >= 0)
-                raise(std::max<qint64>(begins[i] - from, 0), lastSecond, sampleLevels[i]);
-        }
-        return;
-    }
-    const qint64 viewEnd = viewBegin + spanSecs * 1000;
     const qint64* begins = m_begins.constData();
     const qint64* ends = m_ends.constData();
-    for (int i = first; i < count && begins[i] < viewEnd; ++i) {
-        if (ends[i] > viewBegin)
-            raise((std::max(begins[i], viewBegin) - viewBegin) / 1000,
-                (std::min(ends[i], viewEnd) - 1 - viewBegin) / 1000, sampleLevels[i]);
+    const quint8* sampleLevels = m_levels.constData();
+    const int count = m_levels.size();
+    int i = firstEndingAfter(viewBegin);
+    for (int x = 0; x < width && i < count; ++x) {
+        const qint64 edge = viewBegin + thresholds[x] * 1000;
+        quint8 level = levels[x];
+        for (; i < count && begins[i] < edge; ++i) {
+            level = std::max(level, sampleLevels[i]);
+            if (ends[i] > edge)
+                break;
+        }
+        levels[x] = level;
+    }
+}
+
+// Overlapping samples, each raising the columns from that of its first second to that of its last (seconds from the
+// view's begin). A second lies in the first column whose threshold exceeds it; the last column's is the span itself
+// (the view's end maps to the width), so every second in view has one. The first seconds ascend, so the column of
+// each is found by walking on from the last one's.
+void ActivityIndex::raiseBySample(qint64 viewBegin, int degree, int width, quint8* levels) const
+{
+    const qint64 viewEnd = viewBegin + TimeAxisMapping::spanSecs(degree) * 1000;
+    const qint64* thresholds = barColumnThresholds(degree, width).constData();
+    const qint64* begins = m_begins.constData();
+    const qint64* ends = m_ends.constData();
+    const int count = m_levels.size();
+    int column = 0;
+    for (int i = firstEndingAfter(viewBegin); i < count && begins[i] < viewEnd; ++i) {
+        if (ends[i] <= viewBegin)
+            continue;
+        const qint64 firstSecond = (std::max(begins[i], viewBegin) - viewBegin) / 1000;
+        const qint64 lastSecond = (std::min(ends[i], viewEnd) - 1 - viewBegin) / 1000;
+        const quint8 level = m_levels.at(i);
+        while (thresholds[column] <= firstSecond)
+            ++column;
+        for (int x = column;; ++x) {
+            levels[x] = std::max(levels[x], level);
+            if (thresholds[x] > lastSecond)
+                break;
+        }
     }
 }
 

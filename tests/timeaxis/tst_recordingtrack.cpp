@@ -454,6 +454,17 @@ private slots:
             QTest::addRow("1500 generated, %d hours, %d wide", view.first, view.second)
                 << generated << view.first << day.addSecs(random.bounded(-3600, 60000)) << view.second << -1
                 << QVector<int>() << QVector<int>();
+        // A detector's report: one after the other, of a few seconds to an hour, now and then a gap.
+        Samples reported;
+        for (QDateTime begin = day.addSecs(-2000); begin < day.addDays(1);) {
+            const int duration = random.bounded(8) == 0 ? random.bounded(60, 3600) : random.bounded(1, 120);
+            reported << ActivitySample { begin, duration, random.bounded(101) };
+            begin = begin.addMSecs(qint64(duration) * 1000 + (random.bounded(3) == 0 ? random.bounded(90000) : 0));
+        }
+        for (const auto& view : { qMakePair(24, 1440), qMakePair(12, 1001), qMakePair(1, 1427) })
+            QTest::addRow("reported one after the other, %d hours, %d wide", view.first, view.second)
+                << reported << view.first << day.addMSecs(random.bounded(-3600, 60000) * 1000 + random.bounded(2) * 500)
+                << view.second << 0 << QVector<int>() << QVector<int>();
         // Off whole seconds: samples and a view.
         for (ActivitySample& sample : generated)
             sample.begin = sample.begin.addMSecs(random.bounded(1000));
