@@ -62,20 +62,24 @@ int ActivityIndex::firstEndingAfter(qint64 moment) const
     return int(std::upper_bound(m_latestEnds.cbegin(), m_latestEnds.cend(), moment) - m_latestEnds.cbegin());
 }
 
-void ActivityIndex::raiseColumnLevels(qint64 viewBegin, int degree, int width, quint8* levels) const
+void ActivityIndex::columnLevels(qint64 viewBegin, int degree, int width, quint8* levels) const
 {
-    if (width <= 0 || !TimeAxisMapping::isValidDegree(degree))
+    if (width <= 0)
         return;
-    if (m_disjoint)
-        raiseByColumn(viewBegin, degree, width, levels);
-    else
+    if (!TimeAxisMapping::isValidDegree(degree)) {
+        std::fill(levels, levels + width, quint8(0));
+    } else if (m_disjoint) {
+        levelsByColumn(viewBegin, degree, width, levels);
+    } else {
+        std::fill(levels, levels + width, quint8(0));
         raiseBySample(viewBegin, degree, width, levels);
+    }
 }
 
 // Samples that do not overlap, walked with the columns. Column x stands for the time up to its edge, the view's begin
 // plus its threshold (barColumnThresholds). It shows the samples that begin before the edge and that the columns
 // before it have not used up; one that goes on past the edge is shown by the next column too.
-void ActivityIndex::raiseByColumn(qint64 viewBegin, int degree, int width, quint8* levels) const
+void ActivityIndex::levelsByColumn(qint64 viewBegin, int degree, int width, quint8* levels) const
 {
     const qint64* thresholds = barColumnThresholds(degree, width).constData();
     const qint64* begins = m_begins.constData();
@@ -83,9 +87,10 @@ void ActivityIndex::raiseByColumn(qint64 viewBegin, int degree, int width, quint
     const quint8* sampleLevels = m_levels.constData();
     const int count = m_levels.size();
     int i = firstEndingAfter(viewBegin);
-    for (int x = 0; x < width && i < count; ++x) {
+    int x = 0;
+    for (; x < width && i < count; ++x) {
         const qint64 edge = viewBegin + thresholds[x] * 1000;
-        quint8 level = levels[x];
+        quint8 level = 0;
         for (; i < count && begins[i] < edge; ++i) {
             level = std::max(level, sampleLevels[i]);
             if (ends[i] > edge)
@@ -93,6 +98,7 @@ void ActivityIndex::raiseByColumn(qint64 viewBegin, int degree, int width, quint
         }
         levels[x] = level;
     }
+    std::fill(levels + x, levels + width, quint8(0));
 }
 
 // Overlapping samples, each raising the columns from that of its first second to that of its last (seconds from the

@@ -25,12 +25,12 @@ public:
     bool isEmpty() const { return m_levels.isEmpty(); }
     int size() const { return m_levels.size(); }
 
-    // Raises levels[x] to the highest level over column x of a strip `width` pixels wide that shows `degree` hours
-    // from viewBegin (milliseconds since the epoch); levels holds `width` entries.
-    void raiseColumnLevels(qint64 viewBegin, int degree, int width, quint8* levels) const;
+    // Sets levels[x] to the highest level over column x (0 where there is none) of a strip `width` pixels wide that
+    // shows `degree` hours from viewBegin (milliseconds since the epoch); levels holds `width` entries.
+    void columnLevels(qint64 viewBegin, int degree, int width, quint8* levels) const;
 
 private:
-    void raiseByColumn(qint64 viewBegin, int degree, int width, quint8* levels) const;
+    void levelsByColumn(qint64 viewBegin, int degree, int width, quint8* levels) const;
     void raiseBySample(qint64 viewBegin, int degree, int width, quint8* levels) const;
     int firstEndingAfter(qint64 moment) const;
 

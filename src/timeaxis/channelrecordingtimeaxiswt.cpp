@@ -348,8 +348,8 @@ bool ChannelRecordingTimeAxisWt::updateActivityRow(bool recorded)
         return true;
     if (m_activityRow.width() != width)
         m_activityRow = QImage(width, 1, QImage::Format_RGB32);
-    m_activityLevels.fill(0, width);
-    m_track.activity().raiseColumnLevels(viewBeginEpochMSecs(), degree, width, m_activityLevels.data());
+    m_activityLevels.resize(width);
+    m_track.activity().columnLevels(viewBeginEpochMSecs(), degree, width, m_activityLevels.data());
     // Each column's level and the kind of colour the strip shows there (told apart without a branch: the kinds
     // change from column to column) pick its shade.
     static const QVector<QRgb> shades = activityShades();

@@ -485,8 +485,8 @@ private slots:
         const int droppedNow = index.build(samples);
         if (dropped >= 0)
             QCOMPARE(droppedNow, dropped);
-        QVector<quint8> raised(width, 0);
-        index.raiseColumnLevels(viewBegin.toMSecsSinceEpoch(), degree, width, raised.data());
+        QVector<quint8> raised(width, 99);
+        index.columnLevels(viewBegin.toMSecsSinceEpoch(), degree, width, raised.data());
         for (int i = 0; i < columns.size(); ++i)
             QCOMPARE(int(raised.at(columns.at(i))), levels.at(i));
         const QVector<int> plain = TimeAxisOracle::activityLevels(samples, viewBegin, degree, width);
