@@ -12,6 +12,7 @@
 
 namespace BenchData {
 
+using ZCORVANEBASE::ActivitySample;
 using ZCORVANEBASE::RecordingTimeInfo;
 using Recordings = QVector<RecordingTimeInfo>;
 
@@ -41,6 +42,21 @@ inline Recordings dayOfRecordings(int count, quint32 seed = 1)
         recordings.append(recording);
     }
     return recordings;
+}
+
+// One activity sample a minute over the day, as a motion detector reports them: a low hum (levels 0 to 5), with
+// bursts that rise at once and fade over a few minutes.
+inline QVector<ActivitySample> dayOfActivity(quint32 seed = 1)
+{
+    QRandomGenerator random(seed);
+    QVector<ActivitySample> samples;
+    samples.reserve(1440);
+    int level = 0;
+    for (int minute = 0; minute < 1440; ++minute) {
+        level = random.bounded(20) == 0 ? 40 + random.bounded(61) : qMax(0, level - random.bounded(25));
+        samples.append({ dayBegin().addSecs(minute * 60), 60, level == 0 ? random.bounded(6) : level });
+    }
+    return samples;
 }
 
 // The five values of table row `row`; column 0 is a number.

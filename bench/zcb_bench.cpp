@@ -278,14 +278,9 @@ void BM_BarRepaintDegree1(benchmark::State& state)
 
 constexpr int boxRows = 64;
 
-void BM_BoxRepaint(benchmark::State& state)
+// The span changes (whole day, 06:00 to 18:00, in turn) and the repaints of the bars' area.
+void timeBoxRepaint(benchmark::State& state, Rows& rows)
 {
-    const int count = int(state.range(0));
-    Rows rows(boxRows);
-    for (int row = 0; row < boxRows; ++row)
-        rows.load(row, recordingsOf(count, quint32(row + 1)), false);
-    if (!rows.laidOut())
-        return state.SkipWithError("the bars are not 1440 pixels wide");
     const QRegion region = rows.barsRegion();
     QImage image(rows.box.size(), QImage::Format_ARGB32);
     qint64 n = 0;
@@ -294,6 +289,52 @@ void BM_BoxRepaint(benchmark::State& state)
         rows.box.render(&image, region.boundingRect().topLeft(), region);
         benchmark::DoNotOptimize(image.constBits());
     }
+}
+
+void BM_BoxRepaint(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    Rows rows(boxRows);
+    for (int row = 0; row < boxRows; ++row)
+        rows.load(row, recordingsOf(count, quint32(row + 1)), false);
+    if (!rows.laidOut())
+        return state.SkipWithError("the bars are not 1440 pixels wide");
+    timeBoxRepaint(state, rows);
+}
+
+// Generating local date-times is slow: every day of activity is made once per process.
+const QVector<ActivitySample>& activityOf(quint32 seed)
+{
+    static QHash<quint32, QVector<ActivitySample>> made;
+    auto it = made.find(seed);
+    if (it == made.end())
+        it = made.insert(seed, dayOfActivity(seed));
+    return *it;
+}
+
+// BM_BoxRepaint with one activity sample a minute on every row. Before timing, rows 0, 21, 42 and 63 are compared at
+// both spans with the plain painter's recordings and band.
+void BM_BoxRepaintActivity(benchmark::State& state)
+{
+    const int count = int(state.range(0));
+    Rows rows(boxRows);
+    for (int row = 0; row < boxRows; ++row) {
+        rows.load(row, recordingsOf(count, quint32(row + 1)), false);
+        rows.box.setChannelActivity(row, activityOf(quint32(row + 1)));
+    }
+    if (!rows.laidOut())
+        return state.SkipWithError("the bars are not 1440 pixels wide");
+    for (qint64 n = 0; n < 2; ++n) {
+        changeSpan(rows.box, n);
+        for (int row = 0; row < boxRows; row += 21) {
+            QImage expected = TimeAxisOracle::paintRecordings(
+                recordingsOf(count, quint32(row + 1)), spanBegin(n), spanDegree(n), barWidth, barHeight);
+            TimeAxisOracle::paintActivity(expected, activityOf(quint32(row + 1)), spanBegin(n), spanDegree(n));
+            if (paintedStrip(rows.strip(row)) != expected)
+                return state.SkipWithError("pixels differ from the literal painter");
+        }
+    }
+    timeBoxRepaint(state, rows);
 }
 
 void BM_BoxRepaintLiteral(benchmark::State& state)
@@ -720,6 +761,7 @@ BENCHMARK(BM_BarRepaintLiteral)->Arg(144)->Arg(3000)->Arg(8640)->Arg(50000)->Uni
 BENCHMARK(BM_BarRepaintDegree1)->Arg(144)->Arg(3000)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BoxRepaint)->Arg(8640)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_BoxRepaintLiteral)->Arg(8640)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_BoxRepaintActivity)->Arg(8640)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CursorStepRepaint)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_CursorStepRepaintLiteral)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);
 BENCHMARK(BM_ProgressReport)->Arg(8640)->Arg(50000)->Unit(benchmark::kMicrosecond);

@@ -1,11 +1,13 @@
 #include "frame/qtcompat_p.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 
+#include "timeaxis/bookmarkbands_p.h"
 #include "timeaxis/hoverreadout_p.h"
 #include "timeaxis/labelclusters_p.h"
 #include "timeaxis/progresscursorwt_p.h"
 #include "timeaxis/rangeselection_p.h"
 #include "timeaxis/recordinglabelwt_p.h"
+#include "timeaxis/thumbnailpreview_p.h"
 #include "timeaxis/timeaxisaccessible_p.h"
 #include "timeaxis/timeaxisstyle_p.h"
 
@@ -23,6 +25,24 @@ namespace ZCORVANEBASE {
 namespace {
 constexpr int waitingSize = 20; // the waiting animation fits 20 x 20
 constexpr int waitingLeft = 5;
+
+// The activity band's shades: entry kind * 128 + level is what painting the ramp's colour for the level over the
+// strip's colour of that kind (0 background, 1 recording, 2 alarm recording) leaves; level 0 leaves the colour.
+QVector<QRgb> activityShades()
+{
+    QImage shades(128, 3, QImage::Format_RGB32);
+    QPainter painter(&shades);
+    const QColor kinds[]
+        = { TimeAxisStyle::barBackground(), TimeAxisStyle::recording(), TimeAxisStyle::alarmRecording() };
+    for (int kind = 0; kind < 3; ++kind) {
+        painter.fillRect(QRect(0, kind, 128, 1), kinds[kind]);
+        for (int level = 1; level <= 100; ++level)
+            painter.fillRect(QRect(level, kind, 1, 1), TimeAxisStyle::activity(level));
+    }
+    painter.end();
+    const auto* pixels = reinterpret_cast<const QRgb*>(shades.constBits());
+    return QVector<QRgb>(pixels, pixels + 3 * 128);
+}
 }
 
 ChannelRecordingTimeAxisWt::ChannelRecordingTimeAxisWt(bool downloadEnabled, QWidget* parent)
@@ -40,6 +60,10 @@ ChannelRecordingTimeAxisWt::ChannelRecordingTimeAxisWt(bool downloadEnabled, QWi
     , m_labelClusters(nullptr)
     , m_hoverReadout(nullptr)
     , m_minimumIntervalWidth(0)
+    , m_activityRowStale(true)
+    , m_activityRowDegree(0)
+    , m_thumbnailPreview(nullptr)
+    , m_bookmarkBands(nullptr)
 {
     init(downloadEnabled);
     connectSignalsWithSlots();
@@ -93,6 +117,8 @@ void ChannelRecordingTimeAxisWt::connectSignalsWithSlots()
     connect(&m_track, &RecordingTrack::labelMarkRenamed, this, &ChannelRecordingTimeAxisWt::renameLabelMarkWidget);
     connect(&m_track, &RecordingTrack::positionChanged, this,
         [this] { TimeAxisAccessible::notifyValueChanged(this, m_accessibleValueClock); });
+    connect(&m_track, &RecordingTrack::activityChanged, this, &ChannelRecordingTimeAxisWt::activityChanged);
+    connect(&m_track, &RecordingTrack::bookmarksChanged, this, &ChannelRecordingTimeAxisWt::bookmarksChanged);
 }
 
 // ---- Playback ----
@@ -165,8 +191,11 @@ void ChannelRecordingTimeAxisWt::recordingsChanged()
 {
     m_paintRow = QImage();
     m_paintRuns.clear();
+    m_activityRowStale = true;
     if (m_rangeSelection)
         m_rangeSelection->clear();
+    if (m_thumbnailPreview)
+        m_thumbnailPreview->recordingsChanged();
     recordingsWt->update();
 }
 
@@ -181,6 +210,8 @@ void ChannelRecordingTimeAxisWt::setBeginTimeAndDegree(TimeAxisDegree degree, co
     placeCursor(m_track.playbackDatetime());
     placeAllRecordingLabels();
     recordingsWt->update();
+    if (m_thumbnailPreview)
+        m_thumbnailPreview->viewChanged();
 }
 
 QDateTime ChannelRecordingTimeAxisWt::getDatetimeAtPos(const QPoint& pos)
@@ -195,8 +226,12 @@ qint64 ChannelRecordingTimeAxisWt::posXOf(const QDateTime& datetime) const
 
 qint64 ChannelRecordingTimeAxisWt::posXOfEpochMSecs(qint64 msecs)
 {
-    const qint64 viewBegin = updatePaintRow() ? m_paintRowBegin : beginDatetime.toMSecsSinceEpoch();
-    return TimeAxisMapping::barPosX((msecs - viewBegin) / 1000, degree, width());
+    return TimeAxisMapping::barPosX((msecs - viewBeginEpochMSecs()) / 1000, degree, width());
+}
+
+qint64 ChannelRecordingTimeAxisWt::viewBeginEpochMSecs()
+{
+    return updatePaintRow() ? m_paintRowBegin : beginDatetime.toMSecsSinceEpoch();
 }
 
 bool ChannelRecordingTimeAxisWt::canAddRecordingLabelAtPos(const QPoint& pos)
@@ -250,17 +285,26 @@ void ChannelRecordingTimeAxisWt::paintRecordings(const QRect& dirty)
 {
     QPainter painter(recordingsWt);
     painter.setPen(Qt::NoPen);
-    if (!updatePaintRow()) {
+    const bool recorded = updatePaintRow();
+    const bool band = updateActivityRow(recorded);
+    if (!recorded)
         painter.fillRect(dirty, TimeAxisStyle::barBackground());
-    } else {
-        // Every row of the strip is the same: one row of pixels, made from the recordings' pixel runs when the span,
-        // the width or the recordings change, and copied into the dirty rows and columns only (a cursor step repaints
-        // a few dozen columns, not the strip).
+    if (recorded || band) {
+        // Every row of the strip is the same (but the top ones under an activity band, which are alike again): one
+        // row of pixels, made from the recordings' pixel runs when the span, the width or the recordings change, and
+        // copied into the dirty rows and columns only (a cursor step repaints a few dozen columns, not the strip).
         const QRect rows = dirty & recordingsWt->rect();
         const QRect columns(rows.left(), 0, rows.width(), 1);
-        for (int y = rows.top(); y <= rows.bottom(); ++y)
-            painter.drawImage(QPoint(rows.left(), y), m_paintRow, columns);
+        const int bandRows = band ? TimeAxisStyle::activityBandHeight : 0;
+        for (int y = rows.top(); y <= rows.bottom(); ++y) {
+            if (y < bandRows)
+                painter.drawImage(QPoint(rows.left(), y), m_activityRow, columns);
+            else if (recorded)
+                painter.drawImage(QPoint(rows.left(), y), m_paintRow, columns);
+        }
     }
+    if (m_bookmarkBands)
+        m_bookmarkBands->paint(painter, recordingsWt->height(), dirty);
     if (m_rangeSelection)
         m_rangeSelection->paint(painter, recordingsWt->width(), recordingsWt->height(), dirty);
 }
@@ -290,8 +334,72 @@ bool ChannelRecordingTimeAxisWt::updatePaintRow()
         m_paintRowBegin = viewBegin;
         m_paintRowDegree = degree;
         m_paintRowMinimumWidth = m_minimumIntervalWidth;
+        m_activityRowStale = true;
     }
     return true;
+}
+
+bool ChannelRecordingTimeAxisWt::updateActivityRow(bool recorded)
+{
+    const int width = recordingsWt->width();
+    if (m_track.activity().isEmpty() || !beginDatetime.isValid() || width <= 0)
+        return false;
+    if (!m_activityRowStale && m_activityRow.width() == width && m_activityRowDegree == degree
+        && m_activityRowBeginDatetime == beginDatetime)
+        return true;
+    if (m_activityRow.width() != width)
+        m_activityRow = QImage(width, 1, QImage::Format_RGB32);
+    m_activityLevels.resize(width);
+    m_track.activity().columnLevels(viewBeginEpochMSecs(), degree, width, m_activityLevels.data());
+    // Each column's level and the kind of colour the strip shows there (told apart without a branch: the kinds
+    // change from column to column) pick its shade.
+    static const QVector<QRgb> shades = activityShades();
+    static const QRgb normal = TimeAxisStyle::recording().rgb();
+    static const QRgb alarm = TimeAxisStyle::alarmRecording().rgb();
+    const QRgb* shade = shades.constData();
+    const quint8* levels = m_activityLevels.constData();
+    auto* pixels = reinterpret_cast<QRgb*>(m_activityRow.scanLine(0));
+    if (recorded) {
+        const auto* strip = reinterpret_cast<const QRgb*>(m_paintRow.constScanLine(0));
+        for (int x = 0; x < width; ++x) {
+            const unsigned kind = unsigned(strip[x] == normal) | unsigned(strip[x] == alarm) << 1;
+            pixels[x] = shade[kind << 7 | levels[x]];
+        }
+    } else {
+        for (int x = 0; x < width; ++x)
+            pixels[x] = shade[levels[x]];
+    }
+    m_activityRowStale = false;
+    m_activityRowBeginDatetime = beginDatetime;
+    m_activityRowDegree = degree;
+    return true;
+}
+
+void ChannelRecordingTimeAxisWt::activityChanged()
+{
+    m_activityRowStale = true;
+    if (m_track.activity().isEmpty()) {
+        m_activityRow = QImage();
+        m_activityLevels.clear();
+    }
+    recordingsWt->update();
+}
+
+// The bands exist while there are bookmarks; screen readers hear of them in the bar's description.
+void ChannelRecordingTimeAxisWt::bookmarksChanged()
+{
+    if (m_track.bookmarks().isEmpty()) {
+        delete m_bookmarkBands;
+        m_bookmarkBands = nullptr;
+        recordingsWt->update();
+    } else if (!m_bookmarkBands) {
+        m_bookmarkBands = new BookmarkBands(this);
+        connect(m_bookmarkBands, &BookmarkBands::clicked, this,
+            [this](const QString& id) { emit signalBookmarkClicked(this, id); });
+    } else {
+        m_bookmarkBands->bookmarksChanged();
+    }
+    TimeAxisAccessible::notifyDescriptionChanged(this);
 }
 
 void ChannelRecordingTimeAxisWt::setWaitingAnimationRunning(bool running)
@@ -335,6 +443,8 @@ void ChannelRecordingTimeAxisWt::resizeEvent(QResizeEvent* event)
     placeCursor(m_track.playbackDatetime());
     placeAllRecordingLabels();
     QWidget::resizeEvent(event);
+    if (m_thumbnailPreview)
+        m_thumbnailPreview->viewChanged();
 }
 
 void ChannelRecordingTimeAxisWt::placeCursor(const QDateTime& datetime)
@@ -500,6 +610,46 @@ void ChannelRecordingTimeAxisWt::setHoverReadoutEnabled(bool enabled)
         delete m_hoverReadout;
         m_hoverReadout = nullptr;
     }
+    updatePointerTracking();
+}
+
+void ChannelRecordingTimeAxisWt::updatePointerTracking()
+{
+    // Moves over the play cursor reach the strip only when the cursor tracks them too (it ignores them).
+    const bool tracking = m_hoverReadout || m_thumbnailPreview;
+    recordingsWt->setMouseTracking(tracking);
+    progressCursor->setMouseTracking(tracking);
+}
+
+void ChannelRecordingTimeAxisWt::setActivity(const QVector<ActivitySample>& samples)
+{
+    m_track.setActivity(samples);
+}
+
+void ChannelRecordingTimeAxisWt::setBookmarks(const QVector<Bookmark>& bookmarks)
+{
+    m_track.setBookmarks(bookmarks);
+}
+
+void ChannelRecordingTimeAxisWt::setThumbnailPreviewEnabled(bool enabled)
+{
+    if (enabled == (m_thumbnailPreview != nullptr))
+        return;
+    if (enabled) {
+        m_thumbnailPreview = new ThumbnailPreview(this);
+        connect(m_thumbnailPreview, &ThumbnailPreview::requested, this,
+            [this](const QDateTime& moment) { emit signalThumbnailRequested(this, moment); });
+    } else {
+        delete m_thumbnailPreview;
+        m_thumbnailPreview = nullptr;
+    }
+    updatePointerTracking();
+}
+
+void ChannelRecordingTimeAxisWt::setThumbnail(const QDateTime& moment, const QImage& image)
+{
+    if (m_thumbnailPreview)
+        m_thumbnailPreview->setThumbnail(moment, image);
 }
 
 } // namespace ZCORVANEBASE

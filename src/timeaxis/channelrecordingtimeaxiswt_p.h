@@ -23,6 +23,8 @@ class RecordingLabelWt;
 class RangeSelection;
 class LabelClusters;
 class HoverReadout;
+class ThumbnailPreview;
+class BookmarkBands;
 
 // One row of the playback time axis, made and driven by the box: it paints its playback track (RecordingTrack: the
 // recordings over the visible span, green, red for alarm recordings) with the play cursor and the label marks on it,
@@ -60,6 +62,7 @@ public:
     qint64 posXOf(const QDateTime& datetime) const;
     // The same for a moment in milliseconds since the epoch, without converting the view's begin again.
     qint64 posXOfEpochMSecs(qint64 msecs);
+    qint64 viewBeginEpochMSecs();
     bool canAddRecordingLabelAtPos(const QPoint& pos);
     void setWaitingVisible(bool visible);
     // What the strip paints in column x: no recording, a recording or an alarm recording.
@@ -85,6 +88,17 @@ public:
     LabelClusters* labelClusters() const { return m_labelClusters; }
     HoverReadout* hoverReadout() const { return m_hoverReadout; }
 
+    // The second round, each also absent until used: the host's activity shaded along the top edge (kept by the
+    // track, drawn from a second row of pixels), preview pictures of the moment under the pointer
+    // (thumbnailpreview_p.h) and the host's bookmarks as bands along the bottom edge (bookmarkbands_p.h, made while
+    // the track holds bookmarks).
+    void setActivity(const QVector<ActivitySample>& samples);
+    void setBookmarks(const QVector<Bookmark>& bookmarks);
+    void setThumbnailPreviewEnabled(bool enabled);
+    void setThumbnail(const QDateTime& moment, const QImage& image);
+    ThumbnailPreview* thumbnailPreview() const { return m_thumbnailPreview; }
+    BookmarkBands* bookmarkBands() const { return m_bookmarkBands; }
+
 signals:
     void signalAppointPlaybackTime(
         const QString& channelId, int playbackIndex, int recordingLocation, const QDateTime& datetime);
@@ -94,6 +108,8 @@ signals:
     void signalDownloadByTimeRangeBtClicked(QWidget* channelRecordingTimeAxisWt, const QDateTime& datetime);
     // A span selected with Shift+drag, snapped to the recorded part (see RangeSelection).
     void signalDownloadRangeSelected(QWidget* channelRecordingTimeAxisWt, const QDateTime& begin, const QDateTime& end);
+    void signalThumbnailRequested(QWidget* channelRecordingTimeAxisWt, const QDateTime& moment);
+    void signalBookmarkClicked(QWidget* channelRecordingTimeAxisWt, const QString& id);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -114,6 +130,13 @@ private:
     void paintRecordings(const QRect& dirty);
     // Makes m_paintRow the row of the current span, width and recordings; false when the strip shows none.
     bool updatePaintRow();
+    // Makes m_activityRow the top rows' row: m_paintRow (or the background) with the activity band over it; false
+    // without activity. Call it right after updatePaintRow(), whose runs it shades.
+    bool updateActivityRow(bool recorded);
+    void activityChanged();
+    void bookmarksChanged();
+    // The strip and the cursor report moves without a button while a helper follows the pointer.
+    void updatePointerTracking();
     void setWaitingAnimationRunning(bool running);
     void placeCursor(const QDateTime& datetime);
     void placeRecordingLabel(RecordingLabelWt* label, const QDateTime& datetime);
@@ -150,6 +173,16 @@ private:
     LabelClusters* m_labelClusters;
     HoverReadout* m_hoverReadout;
     int m_minimumIntervalWidth;
+
+    // The top rows with the activity band, for the span, width and degree it was made for; stale whenever the
+    // activity or m_paintRow changes.
+    QImage m_activityRow;
+    bool m_activityRowStale;
+    QVector<quint8> m_activityLevels; // a level per column, kept to make the row without allocating
+    QDateTime m_activityRowBeginDatetime;
+    int m_activityRowDegree;
+    ThumbnailPreview* m_thumbnailPreview;
+    BookmarkBands* m_bookmarkBands;
 };
 
 } // namespace ZCORVANEBASE

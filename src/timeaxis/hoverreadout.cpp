@@ -2,7 +2,6 @@
 #include "timeaxis/hoverreadout_p.h"
 
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
-#include "timeaxis/progresscursorwt_p.h"
 
 #include <QEvent>
 #include <QLabel>
@@ -18,25 +17,15 @@ HoverReadout::HoverReadout(ChannelRecordingTimeAxisWt* bar)
     : QObject(bar)
     , bar(bar)
     , strip(bar->strip())
-    , cursor(bar->cursor())
     , m_label(nullptr)
     , m_x(-1)
-    , m_previousStripTracking(bar->strip()->hasMouseTracking())
-    , m_previousCursorTracking(bar->cursor()->hasMouseTracking())
 {
-    // Moves over the play cursor reach the strip only when the cursor tracks them too (it ignores them).
-    strip->setMouseTracking(true);
-    cursor->setMouseTracking(true);
-    strip->installEventFilter(this);
+    strip->installEventFilter(this); // the bar has the strip and the cursor track the pointer while this exists
 }
 
 HoverReadout::~HoverReadout()
 {
     delete m_label.data();
-    if (strip)
-        strip->setMouseTracking(m_previousStripTracking);
-    if (cursor)
-        cursor->setMouseTracking(m_previousCursorTracking);
 }
 
 bool HoverReadout::eventFilter(QObject* watched, QEvent* event)

@@ -39,11 +39,8 @@ private:
     ChannelRecordingTimeAxisWt* bar;
     // The bar deletes its strip before its helpers when it goes: what lives on the strip is watched.
     QPointer<QWidget> strip;
-    QPointer<QWidget> cursor;
     QPointer<QLabel> m_label;
     int m_x;
-    bool m_previousStripTracking;
-    bool m_previousCursorTracking;
 };
 
 } // namespace ZCORVANEBASE

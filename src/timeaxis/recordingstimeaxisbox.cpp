@@ -138,6 +138,16 @@ void RecordingsTimeAxisBox::createRecordingsTimeAxis(bool downloadEnabled)
                 if (index != -1)
                     emit signalDownloadRangeSelected(index, begin, end);
             });
+        connect(bar, &Bar::signalThumbnailRequested, this, [this](QWidget* bar, const QDateTime& moment) {
+            const int index = d->getPlaybackIndex(bar);
+            if (index != -1)
+                emit signalThumbnailRequested(index, moment);
+        });
+        connect(bar, &Bar::signalBookmarkClicked, this, [this](QWidget* bar, const QString& id) {
+            const int index = d->getPlaybackIndex(bar);
+            if (index != -1)
+                emit signalBookmarkClicked(index, id);
+        });
 
         auto* rowLayout = new QHBoxLayout;
         rowLayout->setContentsMargins(0, 0, 0, 0);
@@ -757,6 +767,36 @@ void RecordingsTimeAxisBox::setKeyboardNavigationEnabled(bool enabled)
 bool RecordingsTimeAxisBox::isKeyboardNavigationEnabled() const
 {
     return d->keyboardNavigator != nullptr;
+}
+
+void RecordingsTimeAxisBox::setChannelActivity(int playbackIndex, const QVector<ActivitySample>& samples)
+{
+    if (ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex))
+        bar->setActivity(samples);
+}
+
+void RecordingsTimeAxisBox::setThumbnailPreviewEnabled(bool enabled)
+{
+    d->thumbnailPreviewEnabled = enabled;
+    for (const auto& row : qAsConst(d->rows))
+        row.second->setThumbnailPreviewEnabled(enabled);
+}
+
+bool RecordingsTimeAxisBox::isThumbnailPreviewEnabled() const
+{
+    return d->thumbnailPreviewEnabled;
+}
+
+void RecordingsTimeAxisBox::setThumbnail(int playbackIndex, const QDateTime& moment, const QImage& image)
+{
+    if (ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex))
+        bar->setThumbnail(moment, image);
+}
+
+void RecordingsTimeAxisBox::setBookmarks(int playbackIndex, const QVector<Bookmark>& bookmarks)
+{
+    if (ChannelRecordingTimeAxisWt* bar = d->barAt(playbackIndex))
+        bar->setBookmarks(bookmarks);
 }
 
 } // namespace ZCORVANEBASE

@@ -5,6 +5,7 @@
 #include <ZCorvaneBase/timeaxis/timeaxismodel.h>
 #include <ZCorvaneBase/timeaxis/timeaxiswt.h>
 
+#include <QImage>
 #include <QList>
 #include <QMap>
 #include <QPair>
@@ -105,6 +106,17 @@ public:
     void setKeyboardNavigationEnabled(bool enabled);
     bool isKeyboardNavigationEnabled() const;
 
+    // The host's activity of a row's channel, shaded along the top of its bar (an empty vector clears it; a new
+    // search does too). Invalid samples are dropped with a warning.
+    void setChannelActivity(int playbackIndex, const QVector<ActivitySample>& samples);
+    // Preview pictures: hovering a recorded moment asks the host with signalThumbnailRequested, and the host answers
+    // with setThumbnail (answers while the previews are off are dropped).
+    void setThumbnailPreviewEnabled(bool enabled);
+    bool isThumbnailPreviewEnabled() const;
+    void setThumbnail(int playbackIndex, const QDateTime& moment, const QImage& image);
+    // A row's bookmarks, drawn along the bottom of its bar (an empty vector clears them; a new search does too).
+    void setBookmarks(int playbackIndex, const QVector<Bookmark>& bookmarks);
+
 signals:
     void signalAllChannelRecordingTimeAxisCheckState(Qt::CheckState state);
     void signalZoomInTimeAxis(const QDateTime& datetime);
@@ -116,6 +128,8 @@ signals:
     void signalPlaybackToRecordingsTimeAxisEnd(int playbackIndex);
     void signalDownloadByTimeRangeBtClicked(int playbackIndex, const QDateTime& datetime);
     void signalDownloadRangeSelected(int playbackIndex, const QDateTime& begin, const QDateTime& end);
+    void signalThumbnailRequested(int playbackIndex, const QDateTime& moment);
+    void signalBookmarkClicked(int playbackIndex, const QString& id);
 
 protected:
     void changeEvent(QEvent* event) override;

@@ -39,6 +39,7 @@ public:
     int minimumIntervalWidth = 0;
     bool labelClusteringEnabled = false;
     bool hoverReadoutEnabled = false;
+    bool thumbnailPreviewEnabled = false;
     RecordingsBoxKeyboardNavigator* keyboardNavigator = nullptr; // null while keyboard operation is off
     RulerAlignment* alignment = nullptr; // null while the box does not align itself with the ruler
 };

@@ -105,6 +105,15 @@ private:
 
 } // namespace
 
+bool toEpochMSecs(int count, const std::function<const QDateTime&(int)>& at, QVector<qint64>* epoch)
+{
+    EpochMSecs converted(count);
+    if (!converted.convert(at))
+        return false;
+    epoch->swap(converted.epoch);
+    return true;
+}
+
 RecordingTimeIndex::RecordingTimeIndex() = default;
 RecordingTimeIndex::~RecordingTimeIndex() = default;
 
@@ -315,7 +324,7 @@ int RecordingTimeIndex::latestBeginningBefore(qint64 t, bool alarmOnly) const
 // begin whose x (TimeAxisMapping::barPosX, truncated) lies right of c. The x of a moment is monotone in its seconds,
 // so x <= c exactly when the seconds are below this threshold: with it every pixel test of a recording becomes an
 // integer comparison of milliseconds. Depends on the degree and the width only, so the few in use are kept.
-static const QVector<qint64>& columnThresholds(int degree, int width)
+const QVector<qint64>& barColumnThresholds(int degree, int width)
 {
     struct Entry
     {
@@ -367,7 +376,7 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRuns(qint64 viewBegin, int d
     // when begin_i < edge and end_i >= edge, with edge the view's begin plus the column's threshold. Column by
     // column: the recordings that begin before the edge are a prefix (begins ascend), and the colour is that of the
     // last of them that ends at or after it.
-    const QVector<qint64>& thresholds = columnThresholds(degree, width);
+    const QVector<qint64>& thresholds = barColumnThresholds(degree, width);
     int started = low;
     qint64 latestStartedEnd = noEnd; // the latest end among recordings low..started-1: no winner when before the edge
     for (int column = 0; column < width; ++column) {
@@ -457,7 +466,7 @@ QVector<RecordingPaintRun> RecordingTimeIndex::paintRunsWidened(
     // column overlap, so together they cover [from of the earliest end, from of the latest end + minimumWidth): per
     // column only the earliest and the latest end of its narrow recordings (and of its narrow alarm recordings) are
     // kept, and their runs are added up in difference arrays.
-    const qint64* thresholds = columnThresholds(degree, width).constData();
+    const qint64* thresholds = barColumnThresholds(degree, width).constData();
     const auto edge = [thresholds, viewBegin](int column) { return viewBegin + thresholds[column] * 1000; };
     minimumWidth = std::min(minimumWidth, width); // wider covers the strip all the same
     const int half = minimumWidth / 2;

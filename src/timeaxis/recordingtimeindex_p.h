@@ -6,9 +6,21 @@
 #include <QBitArray>
 #include <QVector>
 
+#include <functional>
 #include <memory>
 
 namespace ZCORVANEBASE {
+
+// Milliseconds since the epoch of `count` date-times (at(i) gives the i-th), as QDateTime::toMSecsSinceEpoch gives
+// them but without a system call for every local time (see recordingtimeindex.cpp). False, and `epoch` unchanged,
+// when one is not valid.
+ZCORVANEBASE_PRIVATE_EXPORT bool toEpochMSecs(
+    int count, const std::function<const QDateTime&(int)>& at, QVector<qint64>* epoch);
+
+// For each column c of a strip `width` pixels wide at `degree`, the least whole number of seconds after the view's
+// begin whose x (TimeAxisMapping::barPosX) lies right of c: a second s lies in the first column whose threshold
+// exceeds it. The few in use are kept for the process.
+ZCORVANEBASE_PRIVATE_EXPORT const QVector<qint64>& barColumnThresholds(int degree, int width);
 
 // One run of pixel columns [x1, x2) of a channel bar that shows one recording.
 struct RecordingPaintRun

@@ -233,6 +233,14 @@ void RecordingTrack::reset()
     emit percentInFile(m_searchInfo.playbackIndex, 0.0f);
     if (wasPlaying)
         emit positionChanged();
+    if (!m_activity.isEmpty()) {
+        m_activity.clear();
+        emit activityChanged();
+    }
+    if (!m_bookmarks.isEmpty()) {
+        m_bookmarks.clear();
+        emit bookmarksChanged();
+    }
 }
 
 void RecordingTrack::checkProgress()
@@ -345,6 +353,36 @@ bool RecordingTrack::canAddLabelMarkAt(const QDateTime& moment) const
     return std::none_of(m_labelMarks.cbegin(), m_labelMarks.cend(), [&](const LocalRecordingLabelInfo& mark) {
         return mark.datetime.isValid() && qAbs(mark.datetime.secsTo(moment)) < labelDistanceSecs;
     });
+}
+
+void RecordingTrack::setActivity(const QVector<ActivitySample>& samples)
+{
+    if (samples.isEmpty() && m_activity.isEmpty())
+        return;
+    const int dropped = m_activity.build(samples);
+    if (dropped > 0)
+        qWarning("ZCorvaneBase: %d of the %d activity samples given for playback window %d have an invalid begin, a "
+                 "duration below one second or a level outside 0-100; they are dropped",
+            dropped, int(samples.size()), m_searchInfo.playbackIndex + 1);
+    emit activityChanged();
+}
+
+void RecordingTrack::setBookmarks(const QVector<Bookmark>& bookmarks)
+{
+    if (bookmarks.isEmpty() && m_bookmarks.isEmpty())
+        return;
+    QVector<Bookmark> valid;
+    std::copy_if(bookmarks.cbegin(), bookmarks.cend(), std::back_inserter(valid), [](const Bookmark& bookmark) {
+        return bookmark.begin.isValid() && bookmark.end.isValid() && bookmark.begin <= bookmark.end;
+    });
+    if (valid.size() < bookmarks.size())
+        qWarning("ZCorvaneBase: %d of the %d bookmarks given for playback window %d have an invalid begin or end or "
+                 "end before they begin; they are dropped",
+            int(bookmarks.size() - valid.size()), int(bookmarks.size()), m_searchInfo.playbackIndex + 1);
+    std::stable_sort(
+        valid.begin(), valid.end(), [](const Bookmark& a, const Bookmark& b) { return a.begin < b.begin; });
+    m_bookmarks = valid;
+    emit bookmarksChanged();
 }
 
 } // namespace ZCORVANEBASE

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "frame/zcorvanebase_global.h"
+#include "timeaxis/activityindex_p.h"
 #include "timeaxis/recordingtimeindex_p.h"
 #include "timeaxis/timeaxismodel.h"
 
@@ -89,6 +90,15 @@ public:
     // A new mark may stand inside a recording, at least 300 s from every other mark.
     bool canAddLabelMarkAt(const QDateTime& moment) const;
 
+    // The host's activity samples of the channel; invalid ones are dropped (one warning per call names how many).
+    // An empty vector clears them, and so does a reset.
+    void setActivity(const QVector<ActivitySample>& samples);
+    const ActivityIndex& activity() const { return m_activity; }
+    // The host's bookmarks of the channel, kept by begin (in the order given where begins are equal); those without
+    // a valid begin and end, or ending before they begin, are dropped (one warning per call). A reset clears them.
+    void setBookmarks(const QVector<Bookmark>& bookmarks);
+    const QVector<Bookmark>& bookmarks() const { return m_bookmarks; }
+
 signals:
     // For the host (the bar relays them under the names the box gives them).
     void playbackAppointed(
@@ -103,6 +113,8 @@ signals:
     void labelMarkRemoved(int index);
     void labelMarkRenamed(int index);
     void positionChanged(); // a seek, an accepted report, or a reset of a playing track
+    void activityChanged();
+    void bookmarksChanged();
 
 private:
     void checkProgress();
@@ -122,6 +134,8 @@ private:
     bool m_appointing = false; // a seek was made and no report taken since
     QPair<QDateTime, QDateTime> m_fileRange; // the recording playback is in
     QVector<LocalRecordingLabelInfo> m_labelMarks;
+    ActivityIndex m_activity;
+    QVector<Bookmark> m_bookmarks;
 };
 
 } // namespace ZCORVANEBASE

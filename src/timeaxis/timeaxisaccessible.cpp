@@ -143,8 +143,9 @@ public:
                                 : title);
         }
         case QAccessible::Description:
-            // Qt's bridge to assistive tools hands on only the number of a value: the readable moment travels here.
-            return fromWidgetOr(bar, t, valueText());
+            // Qt's bridge to assistive tools hands on only the number of a value: the readable moment travels here,
+            // with the row's bookmarks.
+            return fromWidgetOr(bar, t, valueText() + bookmarksText());
         case QAccessible::Value:
             return valueText();
         default:
@@ -191,6 +192,21 @@ private:
             return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "%1, alarm recording")
                 .arg(time);
         return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "%1, recording").arg(time);
+    }
+
+    // "; bookmarks: Door 02:10:00 to 02:20:00, Gate ..." by begin, or nothing.
+    QString bookmarksText() const
+    {
+        const QVector<Bookmark>& bookmarks = bar()->track().bookmarks();
+        if (bookmarks.isEmpty())
+            return QString();
+        QStringList names;
+        for (const Bookmark& bookmark : bookmarks)
+            names << QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "%1 %2 to %3")
+                         .arg(bookmark.name, bookmark.begin.toString(QStringLiteral("hh:mm:ss")),
+                             bookmark.end.toString(QStringLiteral("hh:mm:ss")));
+        return QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", "; bookmarks: %1")
+            .arg(names.join(QCoreApplication::translate("ZCORVANEBASE::ChannelRecordingTimeAxisWt", ", ")));
     }
 };
 
@@ -296,6 +312,14 @@ void TimeAxisAccessible::notifyNameChanged(QWidget* widget)
     if (!anyoneListening())
         return;
     QAccessibleEvent event(widget, QAccessible::NameChanged);
+    sendEvent(&event);
+}
+
+void TimeAxisAccessible::notifyDescriptionChanged(QWidget* widget)
+{
+    if (!anyoneListening())
+        return;
+    QAccessibleEvent event(widget, QAccessible::DescriptionChanged);
     sendEvent(&event);
 }
 

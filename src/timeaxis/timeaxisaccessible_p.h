@@ -14,7 +14,7 @@ namespace ZCORVANEBASE {
 //   number, the seconds from the start of the day to the begin), which an assistive tool may also set;
 // - each bar: a slider named with its row's title, its value the play position and the kind of recording under it
 //   ("14:03:22, alarm recording", also its description, which reaches tools that read values as numbers only; as a
-//   number, the seconds since midnight, which seeks when set);
+//   number, the seconds since midnight, which seeks when set); the description then names the row's bookmarks;
 // - the play cursor (a text "Play position", the moment it shows) and the label marks ("Label mark <name>").
 // All texts are made when they are asked for, so they follow a language switch by themselves. A name the host gives
 // with setAccessibleName() wins over these.
@@ -31,6 +31,9 @@ ZCORVANEBASE_PRIVATE_EXPORT void notifyFocus(QWidget* widget);
 
 // Tells assistive tools that the name of `widget` (a bar, named by its row's title) changed.
 ZCORVANEBASE_PRIVATE_EXPORT void notifyNameChanged(QWidget* widget);
+
+// Tells assistive tools that the description of `widget` (a bar whose bookmarks changed) changed.
+ZCORVANEBASE_PRIVATE_EXPORT void notifyDescriptionChanged(QWidget* widget);
 
 // Qt hands events on only while an assistive tool is active; a test has none, so it may observe the time axis's
 // events here instead (null: back to QAccessible::updateAccessibility). Returns the observer it replaces.

@@ -284,6 +284,8 @@ bool RecordingsBoxKeyboardNavigator::isHandledKey(const QKeyEvent* event) const
     case Qt::Key_N:
     case Qt::Key_P:
         return modifiers == Qt::NoModifier;
+    case Qt::Key_B:
+        return modifiers == Qt::NoModifier || modifiers == Qt::ShiftModifier;
     case Qt::Key_Left:
     case Qt::Key_Right:
         return modifiers == Qt::ControlModifier || modifiers == Qt::AltModifier;
@@ -296,7 +298,8 @@ bool RecordingsBoxKeyboardNavigator::handleKey(const QKeyEvent* event)
 {
     if (!isHandledKey(event) || rows().isEmpty())
         return false;
-    const bool forward = event->key() == Qt::Key_Right || event->key() == Qt::Key_N;
+    const bool forward = event->key() == Qt::Key_Right || event->key() == Qt::Key_N
+        || (event->key() == Qt::Key_B && modifiersOf(event) == Qt::NoModifier);
     switch (event->key()) {
     case Qt::Key_Up:
         setFocusRow(m_focusRow - 1);
@@ -311,6 +314,9 @@ bool RecordingsBoxKeyboardNavigator::handleKey(const QKeyEvent* event)
     case Qt::Key_N:
     case Qt::Key_P:
         seek(Target::LabelMark, forward);
+        break;
+    case Qt::Key_B:
+        seek(Target::Bookmark, forward);
         break;
     default:
         seek(modifiersOf(event) == Qt::ControlModifier ? Target::Recording : Target::AlarmRecording, forward);
@@ -368,13 +374,18 @@ void RecordingsBoxKeyboardNavigator::seek(Target target, bool forward)
     const QDateTime from = position.isValid() ? position.addMSecs(1) : viewBegin;
     const QDateTime before = position.isValid() ? position.addSecs(-previousGraceSecs) : viewEnd;
     QDateTime sought;
-    if (target == Target::LabelMark) {
+    if (target == Target::LabelMark || target == Target::Bookmark) {
         QVector<QDateTime> moments; // ascending
-        for (const LocalRecordingLabelInfo& mark : track.labelMarks()) {
-            if (mark.datetime.isValid())
-                moments << mark.datetime;
+        if (target == Target::Bookmark) {
+            for (const Bookmark& bookmark : track.bookmarks())
+                moments << bookmark.begin; // valid, by begin
+        } else {
+            for (const LocalRecordingLabelInfo& mark : track.labelMarks()) {
+                if (mark.datetime.isValid())
+                    moments << mark.datetime;
+            }
+            std::sort(moments.begin(), moments.end());
         }
-        std::sort(moments.begin(), moments.end());
         // A mark outside every recording cannot be played: the one after it is tried.
         if (forward) {
             const auto first = std::lower_bound(moments.cbegin(), moments.cend(), from);

@@ -76,12 +76,12 @@ protected:
 // does (clicked(bool), then signalAllChannelRecordingTimeAxisCheckState). The seeks go through the row's normal seek,
 // so the host sees signalAppointPlaybackTime:
 // - Ctrl+Left/Right: the begin of the previous/next recording, Alt+Left/Right: of the previous/next alarm recording,
-//   P/N: the moment of the previous/next label mark.
+//   P/N: the moment of the previous/next label mark, Shift+B/B: the begin of the previous/next bookmark.
 // - "Next" is the first one after the play position. "Previous" is the last one more than 3 seconds before it, so
 //   that a press while a recording plays goes back to its begin, and a second press soon after to the one before.
 // - A row that does not play counts from the edges of the visible span: next from its begin on, previous from its
 //   end back.
-// - Nothing to go to (or a mark outside every recording): nothing happens.
+// - Nothing to go to (or a mark or bookmark outside every recording): nothing happens.
 // - A seek to a moment outside the visible span pans the box's ruler to show it (the cursor would be hidden).
 // While the box has the focus these keys are its own even where the host made them shortcuts. In a scroll area the
 // focus row is scrolled into view.
@@ -103,7 +103,8 @@ private:
     {
         Recording,
         AlarmRecording,
-        LabelMark
+        LabelMark,
+        Bookmark
     };
 
     bool handleKey(const QKeyEvent* event);

@@ -73,6 +73,36 @@ struct LocalRecordingLabelInfo
     QDateTime datetime;
 };
 
+// A stretch of a channel's activity that the host measured (motion, detections): from begin, for durationSecs
+// seconds, at a level from 0 (nothing) to 100. A bar shades its top edge with the highest level over each column.
+struct ActivitySample
+{
+    QDateTime begin;
+    int durationSecs = 0;
+    int level = 0;
+
+    friend bool operator==(const ActivitySample& a, const ActivitySample& b)
+    {
+        return a.begin == b.begin && a.durationSecs == b.durationSecs && a.level == b.level;
+    }
+    friend bool operator!=(const ActivitySample& a, const ActivitySample& b) { return !(a == b); }
+};
+
+// A named stretch of a channel's recordings that someone marked, kept by the host under its id.
+struct Bookmark
+{
+    QString id;
+    QString name;
+    QDateTime begin;
+    QDateTime end;
+
+    friend bool operator==(const Bookmark& a, const Bookmark& b)
+    {
+        return a.id == b.id && a.name == b.name && a.begin == b.begin && a.end == b.end;
+    }
+    friend bool operator!=(const Bookmark& a, const Bookmark& b) { return !(a == b); }
+};
+
 // The mappings between time and pixels shared by the ruler and the bars. Every conversion from a floating-point
 // number to an integer truncates toward zero, and the operations run in the written order even where another order
 // would round to a "nicer" second: the ruler, the bars and the host must agree to the pixel.
@@ -164,3 +194,5 @@ Q_DECLARE_METATYPE(ZCORVANEBASE::TimeAxisDegree)
 Q_DECLARE_METATYPE(ZCORVANEBASE::RecordingTimeInfo)
 Q_DECLARE_METATYPE(ZCORVANEBASE::RecordingSearchInfo)
 Q_DECLARE_METATYPE(ZCORVANEBASE::LocalRecordingLabelInfo)
+Q_DECLARE_METATYPE(ZCORVANEBASE::ActivitySample)
+Q_DECLARE_METATYPE(ZCORVANEBASE::Bookmark)

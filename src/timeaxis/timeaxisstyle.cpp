@@ -40,4 +40,17 @@ const QColor& TimeAxisStyle::keyboardFocus()
     return colour;
 }
 
+const QColor& TimeAxisStyle::bookmark()
+{
+    static const QColor colour(colorHighlight);
+    return colour;
+}
+
+QColor TimeAxisStyle::activity(int level)
+{
+    QColor colour = alarmRecording();
+    colour.setAlpha(qBound(0, level, 100) * 255 / 100);
+    return colour;
+}
+
 } // namespace ZCORVANEBASE

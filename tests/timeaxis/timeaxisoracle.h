@@ -13,6 +13,7 @@
 
 namespace TimeAxisOracle {
 
+using ZCORVANEBASE::ActivitySample;
 using ZCORVANEBASE::RecordingSearchInfo;
 using ZCORVANEBASE::RecordingTimeInfo;
 using Recordings = QVector<RecordingTimeInfo>;
@@ -92,6 +93,39 @@ inline QImage paintRecordings(const Recordings& recordings, const QDateTime& beg
             QColor(recording.isAlarm ? QStringLiteral("#dc4d4d") : QStringLiteral("#00cf8b")));
     }
     return image;
+}
+
+// The activity band's levels: every second from the view's begin that a valid sample's span touches (a valid begin,
+// a duration of 1 s or more, a level of 0 to 100) raises the level of the column it maps to (bar mapping) to the
+// sample's.
+inline QVector<int> activityLevels(
+    const QVector<ActivitySample>& samples, const QDateTime& begin, int degree, int width)
+{
+    QVector<int> levels(width, 0);
+    const qint64 span = qint64(degree) * 3600;
+    for (const ActivitySample& sample : samples) {
+        if (!sample.begin.isValid() || sample.durationSecs <= 0 || sample.level < 0 || sample.level > 100)
+            continue;
+        const qint64 from = begin.msecsTo(sample.begin);
+        const qint64 to = from + qint64(sample.durationSecs) * 1000;
+        for (qint64 s = qMax<qint64>(0, from / 1000 - 1); s < qMin(span, to / 1000 + 1); ++s) {
+            if (s * 1000 < to && (s + 1) * 1000 > from) {
+                int& level = levels[int(double(s) / double(span) * width)];
+                level = qMax(level, sample.level);
+            }
+        }
+    }
+    return levels;
+}
+
+// Paints the band over a strip painted by paintRecordings: the top 4 rows of each column in the alarm colour at an
+// opacity of its level in percent.
+inline void paintActivity(QImage& strip, const QVector<ActivitySample>& samples, const QDateTime& begin, int degree)
+{
+    const QVector<int> levels = activityLevels(samples, begin, degree, strip.width());
+    QPainter painter(&strip);
+    for (int x = 0; x < strip.width(); ++x)
+        painter.fillRect(QRect(x, 0, 1, 4), QColor(0xdc, 0x4d, 0x4d, levels.at(x) * 255 / 100));
 }
 
 // The playback state of one bar; the signals it would emit are appended to `events`.

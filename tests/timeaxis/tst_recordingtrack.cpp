@@ -1,7 +1,9 @@
 // One playback window's playback without a widget: seeks, progress reports, gap skips, the end of playback, the
-// percent in the file, what is recorded where, the recorded part of a stretch and the label marks.
+// percent in the file, what is recorded where, the recorded part of a stretch, the label marks, the host's activity
+// samples and bookmarks, and the cache of preview pictures.
 
 #include "timeaxis/recordingtrack_p.h"
+#include "timeaxis/thumbnailpreview_p.h"
 
 #include "timeaxisoracle.h"
 
@@ -59,6 +61,8 @@ const Step forget { Step::Forget, QDateTime() };
 } // namespace
 
 Q_DECLARE_METATYPE(Script)
+using Samples = QVector<ActivitySample>;
+using Bookmarks = QVector<Bookmark>;
 
 // A track of playback window 0 whose signals land in `events`, the play cursor's moment in `cursor`.
 class Track
@@ -192,25 +196,46 @@ private slots:
         QCOMPARE(row.track.recordings(), recordings); // kept whole, in the order delivered
     }
 
-    // One warning per delivery that holds unusable entries, naming how many.
-    void unusableEntriesWarnOncePerDelivery()
+    void warnsOncePerCall_data()
     {
+        QTest::addColumn<QString>("message");
+        QTest::newRow("recordings") << "2 of the 3 recordings delivered for playback window 1";
+        QTest::newRow("activity samples") << "2 of the 3 activity samples given for playback window 1";
+        QTest::newRow("bookmarks") << "2 of the 3 bookmarks given for playback window 1";
+    }
+
+    // One warning per call that holds unusable entries, naming how many.
+    void warnsOncePerCall()
+    {
+        QFETCH(QString, message);
         Track row;
         row.load({});
         int warnings = 0;
         static int* counter = nullptr;
+        static QString* expected = nullptr;
         counter = &warnings;
+        expected = &message;
         const QtMessageHandler previous
-            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& message) {
-                  if (message.contains(QLatin1String("2 of the 3 recordings delivered for playback window 1")))
+            = qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+                  if (text.contains(*expected))
                       ++*counter;
               });
         auto restore = qScopeGuard([previous] { qInstallMessageHandler(previous); });
-        const Recordings bad { recording(at(8, 0), at(7, 0)), recording(at(8, 0), at(9, 0)),
-            recording(QDateTime(), QDateTime()) };
-        row.track.setRecordings(bad, true, false);
-        row.track.setRecordings({ recording(at(8, 0), at(9, 0)) }, true, false);
-        row.track.setRecordings(bad, true, false);
+        auto deliver = [&](bool bad) {
+            if (message.contains("recordings"))
+                row.track.setRecordings({ recording(at(8, 0), bad ? at(7, 0) : at(9, 0)), recording(at(8, 0), at(9, 0)),
+                                            recording(bad ? QDateTime() : at(8, 0), at(9, 0)) },
+                    true, false);
+            else if (message.contains("activity"))
+                row.track.setActivity(
+                    { { at(8, 0), bad ? 0 : 60, 50 }, { at(8, 0), 60, 50 }, { at(8, 0), 60, bad ? 101 : 0 } });
+            else
+                row.track.setBookmarks({ { "a", "A", at(8, 0), bad ? at(7, 0) : at(9, 0) },
+                    { "b", "B", at(8, 0), at(9, 0) }, { "c", "C", bad ? QDateTime() : at(8, 0), at(9, 0) } });
+        };
+        deliver(true);
+        deliver(false);
+        deliver(true);
         QCOMPARE(warnings, 2);
     }
 
@@ -380,6 +405,125 @@ private slots:
             (QList<QVariantList> { { QStringList { "noon gate", "gate" } }, { QStringList() } }));
     }
 
+    void activityLevels_data()
+    {
+        // A pixel a minute unless the view says otherwise; the levels the index gives some columns (and every column
+        // as the oracle's per-second walk gives it).
+        QTest::addColumn<Samples>("samples");
+        QTest::addColumn<int>("degree");
+        QTest::addColumn<QDateTime>("viewBegin");
+        QTest::addColumn<int>("width");
+        QTest::addColumn<int>("dropped");
+        QTest::addColumn<QVector<int>>("columns");
+        QTest::addColumn<QVector<int>>("levels");
+        const QDateTime day = at(0, 0);
+        QTest::newRow("a minute from 12:00 is one column")
+            << Samples { { at(12, 0), 60, 40 } } << 24 << day << 1440 << 0 << QVector<int> { 719, 720, 721 }
+            << QVector<int> { 0, 40, 0 };
+        QTest::newRow("from 12:00:30 it reaches the next")
+            << Samples { { at(12, 0, 30), 60, 40 } } << 24 << day << 1440 << 0 << QVector<int> { 720, 721, 722 }
+            << QVector<int> { 40, 40, 0 };
+        QTest::newRow("the highest wins, in any order")
+            << Samples { { at(12, 5), 600, 30 }, { at(12, 0), 420, 70 } } << 24 << day << 1440 << 0
+            << QVector<int> { 719, 720, 726, 727, 734, 735 } << QVector<int> { 0, 70, 70, 30, 30, 0 };
+        QTest::newRow("level 0 shades nothing")
+            << Samples { { at(12, 0), 60, 0 } } << 24 << day << 1440 << 0 << QVector<int> { 720 } << QVector<int> { 0 };
+        QTest::newRow("across the view's begin")
+            << Samples { { day.addSecs(-120), 180, 80 }, { day.addSecs(-60), 60, 90 } } << 24 << day << 1440 << 0
+            << QVector<int> { 0, 1 } << QVector<int> { 80, 0 };
+        QTest::newRow("up to the view's end") << Samples { { at(23, 59, 30), 600, 80 } } << 24 << day << 1440 << 0
+                                              << QVector<int> { 1438, 1439 } << QVector<int> { 0, 80 };
+        QTest::newRow("invalid ones dropped")
+            << Samples { { QDateTime(), 60, 50 }, { at(1, 0), 0, 50 }, { at(1, 0), -5, 50 }, { at(1, 0), 60, 101 },
+                   { at(1, 0), 60, -1 }, { at(2, 0), 60, 100 } }
+            << 24 << day << 1440 << 5 << QVector<int> { 60, 120 } << QVector<int> { 0, 100 };
+        QTest::newRow("between seconds: the seconds it touches")
+            << Samples { { at(12, 0).addMSecs(500), 60, 40 } } << 24 << day << 1440 << 0
+            << QVector<int> { 720, 721, 722 } << QVector<int> { 40, 40, 0 };
+        QTest::newRow("a second at one hour, 1440 wide")
+            << Samples { { at(12, 0, 10), 1, 60 } } << 1 << at(12, 0) << 1440 << 0 << QVector<int> { 3, 4, 5 }
+            << QVector<int> { 0, 60, 0 };
+        QRandomGenerator random(7);
+        Samples generated;
+        for (int i = 0; i < 1500; ++i) {
+            const QDateTime begin = random.bounded(100) == 0 ? QDateTime() : day.addSecs(random.bounded(-900, 86400));
+            const int duration = random.bounded(10) == 0 ? random.bounded(-5, 14400) : random.bounded(1, 300);
+            generated << ActivitySample { begin, duration, random.bounded(-3, 104) };
+        }
+        for (const auto& view : { qMakePair(24, 1440), qMakePair(6, 777), qMakePair(1, 1427) })
+            QTest::addRow("1500 generated, %d hours, %d wide", view.first, view.second)
+                << generated << view.first << day.addSecs(random.bounded(-3600, 60000)) << view.second << -1
+                << QVector<int>() << QVector<int>();
+        // A detector's report: one after the other, of a few seconds to an hour, now and then a gap.
+        Samples reported;
+        for (QDateTime begin = day.addSecs(-2000); begin < day.addDays(1);) {
+            const int duration = random.bounded(8) == 0 ? random.bounded(60, 3600) : random.bounded(1, 120);
+            reported << ActivitySample { begin, duration, random.bounded(101) };
+            begin = begin.addMSecs(qint64(duration) * 1000 + (random.bounded(3) == 0 ? random.bounded(90000) : 0));
+        }
+        for (const auto& view : { qMakePair(24, 1440), qMakePair(12, 1001), qMakePair(1, 1427) })
+            QTest::addRow("reported one after the other, %d hours, %d wide", view.first, view.second)
+                << reported << view.first << day.addMSecs(random.bounded(-3600, 60000) * 1000 + random.bounded(2) * 500)
+                << view.second << 0 << QVector<int>() << QVector<int>();
+        // Off whole seconds: samples and a view.
+        for (ActivitySample& sample : generated)
+            sample.begin = sample.begin.addMSecs(random.bounded(1000));
+        QTest::newRow("1500 generated off whole seconds")
+            << generated << 3 << day.addMSecs(7 * 3600000 + 250) << 1440 << -1 << QVector<int>() << QVector<int>();
+    }
+
+    void activityLevels()
+    {
+        QFETCH(Samples, samples);
+        QFETCH(int, degree);
+        QFETCH(QDateTime, viewBegin);
+        QFETCH(int, width);
+        QFETCH(int, dropped);
+        QFETCH(QVector<int>, columns);
+        QFETCH(QVector<int>, levels);
+        ActivityIndex index;
+        const int droppedNow = index.build(samples);
+        if (dropped >= 0)
+            QCOMPARE(droppedNow, dropped);
+        QVector<quint8> raised(width, 99);
+        index.columnLevels(viewBegin.toMSecsSinceEpoch(), degree, width, raised.data());
+        for (int i = 0; i < columns.size(); ++i)
+            QCOMPARE(int(raised.at(columns.at(i))), levels.at(i));
+        const QVector<int> plain = TimeAxisOracle::activityLevels(samples, viewBegin, degree, width);
+        for (int x = 0; x < width; ++x)
+            QVERIFY2(raised.at(x) == plain.at(x), qPrintable(QString::number(x)));
+    }
+
+    // Bookmarks are kept by begin, equal begins in the order given; invalid ones are dropped.
+    void bookmarksByBegin()
+    {
+        Track row;
+        const Bookmark late { "3", "late", at(9, 0), at(9, 5) };
+        const Bookmark first { "1", "first", at(8, 0), at(8, 0) };
+        const Bookmark second { "2", "second", at(8, 0), at(10, 0) };
+        QSignalSpy changed(&row.track, &RecordingTrack::bookmarksChanged);
+        row.track.setBookmarks({ late, first, { "x", "backwards", at(8, 0), at(7, 0) }, second });
+        QCOMPARE(row.track.bookmarks(), (Bookmarks { first, second, late }));
+        row.track.setBookmarks({});
+        QVERIFY(row.track.bookmarks().isEmpty());
+        row.track.setBookmarks({}); // nothing to clear
+        QCOMPARE(changed.count(), 2);
+    }
+
+    // The least recently used picture goes first; looking one up uses it.
+    void thumbnailCache()
+    {
+        ThumbnailCache cache;
+        QImage image(16, 9, QImage::Format_RGB32);
+        for (int i = 0; i < 64; ++i)
+            cache.insert(at(1, i / 60, i % 60), image);
+        QVERIFY(cache.find(at(1, 0, 0)));
+        cache.insert(at(2, 0), image);
+        QCOMPARE(cache.size(), 64);
+        QVERIFY(cache.contains(at(1, 0, 0)) && !cache.contains(at(1, 0, 1)) && cache.contains(at(1, 0, 2)));
+        QVERIFY(!cache.find(at(3, 0)));
+    }
+
     // A reset empties the row but keeps its key, span and index; screen readers hear of it only when it played.
     void reset()
     {
@@ -389,6 +533,8 @@ private slots:
         row.track.reset();
         QCOMPARE(position.count(), 0);
         row.load({ recording(at(8, 0), at(9, 0)) });
+        row.track.setActivity({ { at(8, 0), 60, 50 } });
+        row.track.setBookmarks({ { "1", "gate", at(8, 0), at(8, 5) } });
         row.track.seek(at(8, 15));
         position.clear();
         row.events.clear();
@@ -396,6 +542,7 @@ private slots:
         QCOMPARE(position.count(), 1);
         QCOMPARE(row.events, QStringList { P(0) });
         QVERIFY(row.track.recordings().isEmpty() && !row.track.isPlaying() && !row.cursor.isValid());
+        QVERIFY(row.track.activity().isEmpty() && row.track.bookmarks().isEmpty());
         QVERIFY(row.track.searchInfo().channelId.isEmpty() && row.track.searchInfo().recordingLocation == 0);
         QCOMPARE(row.track.searchKey(), key);
         QCOMPARE(row.track.searchInfo().beginDatetime, at(0, 0));

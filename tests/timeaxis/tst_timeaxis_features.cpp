@@ -1,21 +1,29 @@
-// The box's opt-in features: range selection for download, a minimum width for short recordings, label clusters and
-// the hover read-out. Each is off by default, and off it must leave pixels and signals exactly as they were.
+// The box's opt-in features: range selection for download, a minimum width for short recordings, label clusters,
+// the hover read-out, the activity band, preview thumbnails and bookmarks. Each is off by default, and off it must
+// leave pixels and signals exactly as they were.
 
+#include "timeaxis/bookmarkbands_p.h"
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
 #include "timeaxis/labelclusters_p.h"
 #include "timeaxis/recordinglabelwt_p.h"
 #include "timeaxis/recordingstimeaxisbox.h"
+#include "timeaxis/thumbnailpreview_p.h"
 
 #include "timeaxisoracle.h"
 #include "zcbtest.h"
 
 #include <QLabel>
+#include <QMenu>
 #include <QRandomGenerator>
 #include <QScopeGuard>
+#include <QScreen>
+#include <QToolTip>
 #include <QtTest>
 
 using namespace ZCORVANEBASE;
 using namespace TimeAxisOracle;
+using Samples = QVector<ActivitySample>;
+using Bookmarks = QVector<Bookmark>;
 
 namespace {
 const QString channel = QStringLiteral("dev7_3");
@@ -24,6 +32,7 @@ const QRgb background = QColor(QStringLiteral("#24344c")).rgb();
 const QRgb green = QColor(QStringLiteral("#00cf8b")).rgb();
 const QRgb red = QColor(QStringLiteral("#dc4d4d")).rgb();
 const QRgb accent = QColor(QStringLiteral("#3d8ef7")).rgb();
+const QRgb highlight = QColor(QStringLiteral("#ffcb5a")).rgb();
 
 QDateTime t(const QString& text)
 {
@@ -79,14 +88,21 @@ QVector<int> paintWidened(const Recordings& recordings, const QDateTime& begin, 
 
 void setFeature(RecordingsTimeAxisBox& box, const QString& feature, bool on)
 {
+    const bool all = feature == QLatin1String("activity, thumbnails and bookmarks");
     if (feature == QLatin1String("range selection"))
         box.setRangeSelectionEnabled(on);
     else if (feature == QLatin1String("minimum interval width"))
         box.setMinimumIntervalWidth(on ? 5 : 0);
     else if (feature == QLatin1String("label clustering"))
         box.setLabelClusteringEnabled(on);
-    else
+    else if (feature == QLatin1String("hover read-out"))
         box.setHoverReadoutEnabled(on);
+    if (all || feature == QLatin1String("activity band"))
+        box.setChannelActivity(0, on ? Samples { { at(1, 0), 3600, 80 } } : Samples());
+    if (all || feature == QLatin1String("thumbnail preview"))
+        box.setThumbnailPreviewEnabled(on);
+    if (all || feature == QLatin1String("bookmarks"))
+        box.setBookmarks(0, on ? Bookmarks { { "b", "Gate", at(1, 10), at(1, 20) } } : Bookmarks());
 }
 
 // A shown box whose bars are 1440 pixels wide: a pixel is a minute of the day. Its signals land in `events`.
@@ -113,6 +129,12 @@ public:
             [this](int index, const QDateTime& begin, const QDateTime& end) {
                 events << QStringLiteral("range(%1,%2,%3)").arg(index).arg(hhmm(begin), hhmm(end));
             });
+        QObject::connect(
+            &box, &RecordingsTimeAxisBox::signalThumbnailRequested, [this](int index, const QDateTime& moment) {
+                events << QStringLiteral("thumbnail(%1,%2)").arg(index).arg(hhmm(moment));
+            });
+        QObject::connect(&box, &RecordingsTimeAxisBox::signalBookmarkClicked,
+            [this](int index, const QString& id) { events << QStringLiteral("bookmark(%1,%2)").arg(index).arg(id); });
         box.show();
         exposed = QTest::qWaitForWindowExposed(&box);
     }
@@ -167,37 +189,45 @@ private slots:
     void defaultsUnchanged_data()
     {
         QTest::addColumn<QString>("feature");
-        for (const char* feature :
-            { "range selection", "minimum interval width", "label clustering", "hover read-out" })
+        for (const char* feature : { "range selection", "minimum interval width", "label clustering", "hover read-out",
+                 "activity band", "thumbnail preview", "bookmarks", "activity, thumbnails and bookmarks" })
             QTest::newRow(feature) << QString::fromLatin1(feature);
     }
 
     // A box that had the feature on and off again sees a session exactly as a box that never heard of it: the same
-    // signals and the same pixels, after a hover, a Shift+drag (which then seeks on release), a click and Escape.
+    // signals and the same pixels, after a hover (that rests), a Shift+drag (which then seeks on release), clicks
+    // (one on the bottom rows) and Escape.
     void defaultsUnchanged()
     {
         QFETCH(QString, feature);
         auto session = [&feature](bool toggled) {
             Axis axis;
+            axis.load(QStringLiteral("01:00-02:00 01:00:10-01:00:20 !03:00-03:00:30 !05:00-09:00 06:00-06:10"));
+            axis.addMark(QStringLiteral("A"), at(1, 0));
+            axis.addMark(QStringLiteral("B"), at(1, 5));
             if (toggled) {
                 setFeature(axis.box, feature, true);
                 setFeature(axis.box, feature, false);
             }
-            axis.load(QStringLiteral("01:00-02:00 01:00:10-01:00:20 !03:00-03:00:30 !05:00-09:00 06:00-06:10"));
-            axis.addMark(QStringLiteral("A"), at(1, 0));
-            axis.addMark(QStringLiteral("B"), at(1, 5));
-            QTest::mouseMove(axis.strip(), QPoint(90, 10));
+            ZcbTest::mouseMove(&axis.box, QPoint(20, 20));
+            ZcbTest::mouseMove(axis.strip(), QPoint(90, 10));
+            QTest::qWait(150);
             axis.shiftDrag(70, 100);
             QTest::mouseClick(axis.strip(), Qt::LeftButton, Qt::NoModifier, QPoint(330, 10));
+            QTest::mouseClick(axis.strip(), Qt::LeftButton, Qt::NoModifier, QPoint(75, 19));
             QTest::keyClick(axis.bar(), Qt::Key_Escape);
-            return qMakePair(axis.events, axis.box.grab().toImage());
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            // Nothing of the feature is left behind either.
+            return std::make_tuple(axis.events, axis.box.grab().toImage(), axis.box.findChildren<QObject*>().size());
         };
         const auto plain = session(false);
         const auto toggled = session(true);
-        QVERIFY(plain.first.contains(appointEvent(channel, 0, 1, at(1, 40))));
-        QVERIFY(plain.first.contains(appointEvent(channel, 0, 1, at(5, 30))));
-        QCOMPARE(toggled.first, plain.first);
-        QVERIFY(toggled.second == plain.second);
+        QVERIFY(std::get<0>(plain).contains(appointEvent(channel, 0, 1, at(1, 40))));
+        QVERIFY(std::get<0>(plain).contains(appointEvent(channel, 0, 1, at(5, 30))));
+        QVERIFY(std::get<0>(plain).contains(appointEvent(channel, 0, 1, at(1, 15))));
+        QCOMPARE(std::get<0>(toggled), std::get<0>(plain));
+        QVERIFY(std::get<1>(toggled) == std::get<1>(plain));
+        QCOMPARE(std::get<2>(toggled), std::get<2>(plain));
     }
 
     void minimumIntervalWidth_data()
@@ -467,6 +497,220 @@ private slots:
         QTRY_COMPARE(readout->text().left(8), at(1, 0).addSecs((x + 1) * 5 / 2).toString("hh:mm:ss"));
         QTest::mouseMove(&axis.box, QPoint(20, 20)); // the check box column
         QTRY_VERIFY(readout->isHidden());
+    }
+
+    // The top 4 rows are the plain painter's band over the recordings at every span and width; a new search or an
+    // empty vector takes the band away.
+    void activityBand()
+    {
+        const QString text = QStringLiteral("01:00-02:00 !03:00-04:00 05:00-05:00:20");
+        Axis axis;
+        axis.load(text);
+        Samples samples { { at(0, 40), 7200, 15 }, { at(3, 10), 60, 100 }, { at(5, 0), 30, 100 } };
+        for (int minute = 0; minute < 400; ++minute)
+            samples << ActivitySample { at(0, 30).addSecs(minute * 60 + minute % 7), 60, minute * 37 % 101 };
+        samples << ActivitySample { at(2, 0), 60, 101 };
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression("1 of the 404 activity samples"));
+        axis.box.setChannelActivity(0, samples);
+        QString shown = text;
+        auto check = [&](TimeAxisDegree degree, const QDateTime& begin) {
+            axis.bar()->setBeginTimeAndDegree(degree, begin);
+            QImage expected = paintRecordings(parse(shown), begin, degree, axis.strip()->width(), 21);
+            paintActivity(expected, samples, begin, degree);
+            return axis.image() == expected;
+        };
+        QVERIFY(check(Degree24Hours, at(0, 0)));
+        QVERIFY(check(Degree1Hour, at(0, 45)));
+        QVERIFY(check(Degree6Hours, at(2, 30)));
+        axis.box.resize(axis.box.width() - 441, axis.box.height());
+        QTRY_COMPARE(axis.strip()->width(), 999);
+        QVERIFY(check(Degree3Hours, at(2, 0)));
+        QVERIFY(check(Degree24Hours, at(0, 0)));
+        // Level 100 is the alarm colour itself (over an alarm recording and over a gap); level 0 leaves the strip.
+        axis.box.resize(axis.box.width() + 441, axis.box.height());
+        QTRY_COMPARE(axis.strip()->width(), 1440);
+        QImage image = axis.image();
+        QVERIFY(image.pixel(190, 3) == red && image.pixel(300, 3) == red && image.pixel(300, 4) == background);
+        QVERIFY(image.pixel(20, 0) == background && image.pixel(1000, 0) == background);
+        for (const QString& recordings : { QStringLiteral("00:00-03:00"), QString() }) {
+            shown = recordings; // new recordings (or none) of the same search: the band stays over them
+            axis.box.setChannelRecordingsTimeInfo(parse(shown), 0, key, true, false);
+            QVERIFY(check(Degree24Hours, at(0, 0)));
+        }
+
+        axis.load(text);
+        QCOMPARE(axis.image(), paintRecordings(parse(text), at(0, 0), 24, 1440, 21));
+        axis.box.setChannelActivity(0, samples.mid(3, 50));
+        QVERIFY(axis.image() != paintRecordings(parse(text), at(0, 0), 24, 1440, 21));
+        axis.box.setChannelActivity(0, {});
+        QCOMPARE(axis.image(), paintRecordings(parse(text), at(0, 0), 24, 1440, 21));
+    }
+
+    // Hovering asks for the moment at the start of the 4-pixel bucket under the pointer once it has rested there for
+    // 80 ms, and never over a gap. An answer is cached and shows only while its moment is hovered; new recordings
+    // empty the cache.
+    void thumbnailRequests()
+    {
+        Axis axis;
+        axis.box.setThumbnailPreviewEnabled(true);
+        axis.load(QStringLiteral("00:50-02:00 03:00-04:00"));
+        QSignalSpy requested(&axis.box, &RecordingsTimeAxisBox::signalThumbnailRequested);
+        ZcbTest::mouseMove(&axis.box, QPoint(20, 20)); // from the check box column
+        // 105 ms of moves, never 80 ms in one bucket: nothing asked until the pointer rests in the last.
+        ZcbTest::mouseMove(axis.strip(), QPoint(62, 10)); // bucket 60..63: 01:00
+        QTest::qWait(35);
+        ZcbTest::mouseMove(axis.strip(), QPoint(58, 10)); // bucket 56..59: 00:56
+        QTest::qWait(35);
+        ZcbTest::mouseMove(axis.strip(), QPoint(65, 10)); // bucket 64..67: 01:04
+        ZcbTest::mouseMove(axis.strip(), QPoint(67, 10));
+        QTest::qWait(35);
+        QCOMPARE(requested.count(), 0);
+        QVERIFY(requested.wait(1000));
+        QTest::qWait(150); // a steady hover asks once
+        QCOMPARE(requested, (QList<QVariantList> { { 0, at(1, 4) } }));
+        ZcbTest::mouseMove(axis.strip(), QPoint(150, 10)); // 02:30: a gap
+        QTest::qWait(150);
+        QCOMPARE(requested.count(), 1);
+
+        QImage picture(320, 180, QImage::Format_RGB32);
+        picture.fill(Qt::blue);
+        axis.box.setThumbnail(0, at(1, 4), picture); // not hovered any more: cached, not shown
+        QVERIFY(!axis.bar()->findChild<ThumbnailPopup*>());
+        ZcbTest::mouseMove(axis.strip(), QPoint(64, 10));
+        auto* popup = axis.bar()->findChild<ThumbnailPopup*>();
+        QVERIFY(popup && popup->isVisible());
+        QCOMPARE(popup->moment(), at(1, 4));
+        QCOMPARE(popup->picture().size(), QSize(160, 90));
+        ZcbTest::mouseMove(axis.strip(), QPoint(81, 10)); // 01:20: asked for, and the old picture stays meanwhile
+        QVERIFY(requested.wait(1000));
+        QCOMPARE(requested.last(), (QVariantList { 0, at(1, 20) }));
+        QVERIFY(popup->isVisible() && popup->moment() == at(1, 4));
+        axis.box.setThumbnail(0, at(1, 20), picture);
+        QCOMPARE(popup->moment(), at(1, 20));
+
+        axis.box.setChannelRecordingsTimeInfo(parse("01:00-02:00"), 0, key, true, false); // under the pointer
+        QVERIFY(popup->isHidden());
+        QVERIFY(requested.wait(1000));
+        QCOMPARE(requested.last(), (QVariantList { 0, at(1, 20) }));
+        axis.bar()->setBeginTimeAndDegree(Degree1Hour, at(1, 0)); // x 80 is about 01:03:20 now
+        const QDateTime zoomed = axis.bar()->getDatetimeAtPos(QPoint(80, 0));
+        QVERIFY(qAbs(zoomed.secsTo(at(1, 3, 20))) <= 1);
+        QVERIFY(requested.wait(1000));
+        QCOMPARE(requested.last(), (QVariantList { 0, zoomed }));
+        ZcbTest::mouseMove(&axis.box, QPoint(20, 20));
+        axis.box.setThumbnail(0, zoomed, picture);
+        QVERIFY(popup->isHidden());
+        axis.box.setThumbnailPreviewEnabled(false);
+        QVERIFY(!axis.bar()->findChild<ThumbnailPopup*>());
+    }
+
+    // The preview is a window of its own that takes no focus, has a name, and stays on the bar's screen.
+    void thumbnailWindow()
+    {
+        Axis axis;
+        axis.box.setThumbnailPreviewEnabled(true);
+        axis.load(QStringLiteral("23:00-23:59:59"));
+        QImage picture(160, 120, QImage::Format_RGB32);
+        axis.box.setThumbnail(0, at(23, 56), picture);
+        QWidget* focus = QApplication::focusWidget();
+        ZcbTest::mouseMove(axis.strip(), QPoint(1437, 10)); // the bar's last bucket, cached
+        auto* popup = axis.bar()->findChild<ThumbnailPopup*>();
+        QVERIFY(popup && popup->isVisible() && popup->isWindow());
+        QVERIFY(popup->testAttribute(Qt::WA_ShowWithoutActivating) && popup->focusPolicy() == Qt::NoFocus);
+        QCOMPARE(QApplication::focusWidget(), focus);
+        QVERIFY(!popup->isActiveWindow());
+        QCOMPARE(popup->accessibleName(), QStringLiteral("Recording preview"));
+        QCOMPARE(popup->accessibleDescription(), QStringLiteral("23:56:00"));
+        QVERIFY(axis.bar()->screen()->availableGeometry().contains(popup->geometry()));
+        const QRect bar(axis.bar()->mapToGlobal(QPoint(0, 0)), axis.bar()->size());
+        QVERIFY(popup->geometry().bottom() < bar.top() || popup->geometry().top() > bar.bottom());
+    }
+
+    void bookmarkBands_data()
+    {
+        // Bookmarks ; the view ; the bands' first and last columns ; their tool tips.
+        QTest::addColumn<Bookmarks>("bookmarks");
+        QTest::addColumn<int>("degree");
+        QTest::addColumn<QDateTime>("begin");
+        QTest::addColumn<QVector<int>>("edges");
+        QTest::addColumn<QStringList>("toolTips");
+        const Bookmark a { "a", "Door", at(1, 0), at(1, 10) };
+        const QString doorTip = QStringLiteral("Door: 01:00:00 to 01:10:00");
+        QTest::newRow("7 pixels apart: one band")
+            << Bookmarks { a, { "b", "Gate", at(1, 17), at(1, 20) } } << 24 << at(0, 0) << QVector<int> { 60, 79 }
+            << QStringList { doorTip + "\nGate: 01:17:00 to 01:20:00" };
+        QTest::newRow("8 pixels apart: two")
+            << Bookmarks { a, { "b", "Gate", at(1, 18), at(1, 20) } } << 24 << at(0, 0)
+            << QVector<int> { 60, 69, 78, 80 } << QStringList { doorTip, "Gate: 01:18:00 to 01:20:00" };
+        QTest::newRow("zooming in parts them")
+            << Bookmarks { a, { "b", "Gate", at(1, 17), at(1, 20) } } << 1 << at(1, 0)
+            << QVector<int> { 0, 239, 408, 479 } << QStringList { doorTip, "Gate: 01:17:00 to 01:20:00" };
+        QTest::newRow("a moment is 3 pixels wide")
+            << Bookmarks { { "c", "Yard", at(2, 0), at(2, 0) } } << 24 << at(0, 0) << QVector<int> { 120, 122 }
+            << QStringList { "Yard: 02:00:00 to 02:00:00" };
+        QTest::newRow("held inside at the right end")
+            << Bookmarks { { "d", "End", at(23, 59), at(23, 59, 30) } } << 24 << at(0, 0) << QVector<int> { 1437, 1439 }
+            << QStringList { "End: 23:59:00 to 23:59:30" };
+        QTest::newRow("out of view") << Bookmarks { a } << 1 << at(2, 0) << QVector<int>() << QStringList();
+    }
+
+    void bookmarkBands()
+    {
+        QFETCH(Bookmarks, bookmarks);
+        QFETCH(int, degree);
+        QFETCH(QDateTime, begin);
+        QFETCH(QVector<int>, edges);
+        QFETCH(QStringList, toolTips);
+        Axis axis;
+        axis.load(QStringLiteral("00:30-03:00"));
+        axis.box.setBookmarks(0, bookmarks);
+        axis.bar()->setBeginTimeAndDegree(TimeAxisDegree(degree), begin);
+        QVector<int> bands;
+        for (const BookmarkBands::Band& band : axis.bar()->bookmarkBands()->bands())
+            bands << band.x1 << band.x2 - 1;
+        QCOMPARE(bands, edges);
+        const QImage image = axis.image();
+        for (int i = 0; i < edges.size(); i += 2) {
+            for (int x : { edges.at(i), edges.at(i + 1) })
+                QVERIFY(image.pixel(x, 18) == highlight && image.pixel(x, 20) == highlight
+                    && image.pixel(x, 17) != highlight);
+            for (int x : { edges.at(i) - 1, edges.at(i + 1) + 1 })
+                QVERIFY(!image.valid(x, 20) || image.pixel(x, 20) != highlight);
+            QHelpEvent help(
+                QEvent::ToolTip, QPoint(edges.at(i), 19), axis.strip()->mapToGlobal(QPoint(edges.at(i), 19)));
+            QCoreApplication::sendEvent(axis.strip(), &help);
+            QTRY_COMPARE(QToolTip::text(), toolTips.at(i / 2));
+        }
+        QToolTip::hideText();
+    }
+
+    // A click on a band reports its bookmark and does not seek; a merged band reports its first and offers each of
+    // them in a menu. Above the bands, and with Shift, a click seeks as always.
+    void bookmarkClicks()
+    {
+        Axis axis;
+        axis.load(QStringLiteral("01:00-02:00 03:00-04:00"));
+        axis.box.setBookmarks(0,
+            { { "c", "Car", at(3, 30), at(3, 40) }, { "a", "Door", at(1, 0), at(1, 10) },
+                { "b", "Gate", at(1, 15), at(1, 20) } });
+        QTest::mouseClick(axis.strip(), Qt::LeftButton, Qt::NoModifier, QPoint(210, 19));
+        QCOMPARE(axis.events, QStringList { "bookmark(0,c)" });
+        QVERIFY(!axis.bar()->findChild<QMenu*>());
+        QTest::mouseClick(axis.strip(), Qt::LeftButton, Qt::NoModifier, QPoint(78, 20));
+        QCOMPARE(axis.events.last(), QStringLiteral("bookmark(0,a)"));
+        auto* menu = axis.bar()->findChild<QMenu*>(QStringLiteral("bookmarkMenu"));
+        QVERIFY(menu && menu->isVisible());
+        QCOMPARE(menu->actions().size(), 2);
+        QCOMPARE(menu->actions().at(1)->text(), QStringLiteral("Gate: 01:15:00 to 01:20:00"));
+        menu->actions().at(1)->trigger();
+        menu->close();
+        QCOMPARE(axis.events, (QStringList { "bookmark(0,c)", "bookmark(0,a)", "bookmark(0,b)" }));
+        axis.events.clear();
+        QTest::mouseClick(axis.strip(), Qt::LeftButton, Qt::NoModifier, QPoint(210, 13));
+        QTest::mouseClick(axis.strip(), Qt::LeftButton, Qt::ShiftModifier, QPoint(70, 20));
+        QCOMPARE(axis.events.filter("appoint"),
+            (QStringList { appointEvent(channel, 0, 1, at(3, 30)), appointEvent(channel, 0, 1, at(1, 10)) }));
+        QVERIFY(axis.events.filter("bookmark").isEmpty());
     }
 };
 

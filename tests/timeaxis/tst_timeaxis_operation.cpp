@@ -72,8 +72,8 @@ public:
     BarWt* bar(int row) { return findChild<BarWt*>(QStringLiteral("channelRecordingTimeAxisWt_%1").arg(row)); }
 };
 
-// Row 1 of the key tests: recordings (alarms marked) 02:00-02:30, 02:40!-03:00, 03:10-03:20, 04:00!-04:30 and
-// label marks at 02:10 and 03:15.
+// Row 1 of the key tests: recordings (alarms marked) 02:00-02:30, 02:40!-03:00, 03:10-03:20, 04:00!-04:30, label
+// marks at 02:10 and 03:15, and bookmarks from 02:20, 04:10 and 05:00 (outside every recording).
 void fillKeyRow(Box& box)
 {
     box.fill(1,
@@ -81,17 +81,23 @@ void fillKeyRow(Box& box)
             recording(at(4, 0), at(4, 30), true) });
     box.mark(1, "Door", at(2, 10));
     box.mark(1, "Gate", at(3, 15));
+    box.setBookmarks(1,
+        { { "3", "Van", at(5, 0), at(5, 10) }, { "1", "Dock", at(2, 20), at(2, 25) },
+            { "2", "Fence", at(4, 10), at(4, 20) } });
 }
+// How a bar's description names them.
+const QString bookmarks
+    = "; bookmarks: Dock 02:20:00 to 02:25:00, Fence 04:10:00 to 04:20:00, Van 05:00:00 to 05:10:00";
 
-// "Right", "^Left" (Ctrl), "!Left" (Alt), "#+" (keypad), and single characters.
+// "Right", "^Left" (Ctrl), "!Left" (Alt), "~B" (Shift), "#+" (keypad), and single characters.
 void typeKeys(QWidget* widget, const QString& keys)
 {
     static const QHash<QString, Qt::Key> names { { "Left", Qt::Key_Left }, { "Right", Qt::Key_Right },
         { "Up", Qt::Key_Up }, { "Down", Qt::Key_Down }, { "PgUp", Qt::Key_PageUp }, { "PgDn", Qt::Key_PageDown },
         { "Home", Qt::Key_Home }, { "End", Qt::Key_End }, { "Space", Qt::Key_Space }, { "+", Qt::Key_Plus },
-        { "=", Qt::Key_Equal }, { "-", Qt::Key_Minus }, { "N", Qt::Key_N }, { "P", Qt::Key_P } };
+        { "=", Qt::Key_Equal }, { "-", Qt::Key_Minus }, { "N", Qt::Key_N }, { "P", Qt::Key_P }, { "B", Qt::Key_B } };
     static const QHash<QChar, Qt::KeyboardModifier> prefixes { { '^', Qt::ControlModifier }, { '!', Qt::AltModifier },
-        { '#', Qt::KeypadModifier } };
+        { '~', Qt::ShiftModifier }, { '#', Qt::KeypadModifier } };
     for (QString key : keys.split(' ', Qt::SkipEmptyParts)) {
         Qt::KeyboardModifiers modifiers;
         while (key.size() > 1 && prefixes.contains(key.at(0))) {
@@ -218,7 +224,7 @@ private slots:
         // On ; the row with the recordings of fillKeyRow() made to play at (-: not playing) ; keys typed on the box
         // (focus row 0 at first) ; what the box asked the host to play, in order.
         QTest::addColumn<QString>("row");
-        QTest::newRow("off: keys do nothing") << "0 ; - ; Down ^Right N Space ; ";
+        QTest::newRow("off: keys do nothing") << "0 ; - ; Down ^Right N B Space ; ";
         QTest::newRow("next recordings, from the view's begin")
             << "1 ; - ; Down ^Right ^Right ^Right ^Right ^Right ; 02:00:00 02:40:00 03:10:00 04:00:00";
         QTest::newRow("previous: this recording's begin, then the one before")
@@ -226,6 +232,8 @@ private slots:
         QTest::newRow("previous from the view's end") << "1 ; - ; Down ^Left ; 04:00:00";
         QTest::newRow("alarm recordings") << "1 ; 02:10 ; Down !Right !Right !Right !Left ; 02:40:00 04:00:00 02:40:00";
         QTest::newRow("label marks") << "1 ; 02:00 ; Down N N N P P ; 02:10:00 03:15:00 02:10:00";
+        // The bookmark at 05:00 lies outside every recording: nothing to play there.
+        QTest::newRow("bookmarks") << "1 ; 02:00 ; Down B B B ~B ~B ^B ; 02:20:00 04:10:00 02:20:00";
         QTest::newRow("the focus row, not another") << "1 ; - ; ^Right Down Down ^Right Up ^Right ; 02:00:00";
     }
 
@@ -330,17 +338,18 @@ private slots:
             return QStringList { box.checkBox(0)->text(), box.checkBox(0)->accessibleName(), box.checkBox(1)->text(),
                 download->toolTip(), download->accessibleName(), ruler.findChild<QLabel*>("timeLabel13")->text(),
                 rulerIface->text(QAccessible::Name),
-                QAccessible::queryAccessibleInterface(box.bar(1))->text(QAccessible::Value) };
+                QAccessible::queryAccessibleInterface(box.bar(1))->text(QAccessible::Description) };
         };
         const QStringList english { "Video 1", "Video 1", "Camera 1", "Download", "Download", "15:00", "Time ruler",
-            "02:45:30, alarm recording" };
+            "02:45:30, alarm recording" + bookmarks };
         QCOMPARE(texts(), english);
         {
             auto restore = qScopeGuard([] { ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageEnUS); });
             ZcbTest::switchLanguage(ZCORVANEDLL::ClientLanguageZhCN);
             QCOMPARE(texts(),
                 (QStringList { "视频窗口1", "视频窗口1", "Camera 1", "下载", "下载", "15:00", "时间刻度尺",
-                    "02:45:30，报警录像" }));
+                    "02:45:30，报警录像；书签：Dock 02:20:00 至 02:25:00、Fence 04:10:00 至 04:20:00、Van 05:00:00 至 "
+                    "05:10:00" }));
         }
         QCOMPARE(texts(), english);
         rulerIface->valueInterface()->setCurrentValue(22 * 3600); // kept inside the day
@@ -351,7 +360,7 @@ private slots:
         QCOMPARE(bar->text(QAccessible::Name), "Camera 1");
         bar->valueInterface()->setCurrentValue(3 * 3600 + 15 * 60); // seeks
         QCOMPARE(bar->text(QAccessible::Value), "03:15:00, recording");
-        QCOMPARE(bar->text(QAccessible::Description), "03:15:00, recording"); // for tools that read values as numbers
+        QCOMPARE(bar->text(QAccessible::Description), "03:15:00, recording" + bookmarks); // for tools reading numbers
         QCOMPARE(QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Value), "Not playing");
         QCOMPARE(QAccessible::queryAccessibleInterface(box.bar(0))->text(QAccessible::Name), "Video 1");
 
@@ -387,7 +396,7 @@ private slots:
         TimeAxisAccessible::setEventObserver(nullptr);
         QCOMPARE(accessibilityEvents,
             (QStringList { "value channelRecordingTimeAxisWt_1 7500",
-                "description channelRecordingTimeAxisWt_1 02:05:00, recording",
+                "description channelRecordingTimeAxisWt_1 02:05:00, recording" + bookmarks,
                 "value channelRecordingTimeAxisWt_2 5400",
                 "description channelRecordingTimeAxisWt_2 01:30:00, recording",
                 "focus channelRecordingTimeAxisWt_1" }));

@@ -2,7 +2,9 @@
 // aligned from the ruler's label stretch; per row a simulated recording search (with its key, a random delay and now
 // and then a late answer to an old search that the box must drop) and a simulated player that feeds progress at
 // 25 Hz and restarts wherever the box tells it to. Zoom buttons, a label to drag onto a bar, download clicks and
-// end-of-playback reports in the log.
+// end-of-playback reports in the log. The box's opt-in features each have a toggle; for the activity band, the
+// preview thumbnails and the bookmarks the page plays the server: generated activity, pictures drawn on request
+// after a server's delay, and a few bookmarks per window.
 
 #include "gallerypage.h"
 #include "galleryworker.h"
@@ -19,6 +21,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMimeData>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -124,6 +127,61 @@ QPoint dropPoint(const QDropEvent* event)
 #else
     return event->pos();
 #endif
+}
+
+// What a server would measure for a channel: one activity sample a minute while it records, a low hum with bursts
+// of motion that fade over a few minutes, and the alarm recordings near the top of the range.
+QVector<ActivitySample> generateActivity(const QVector<RecordingTimeInfo>& recordings, const QDate& day)
+{
+    QRandomGenerator random(quint32(day.toJulianDay()) ^ quint32(recordings.size()));
+    const QDateTime dayBegin(day, QTime(0, 0));
+    QVector<int> levels(24 * 60, -1); // -1: nothing recorded that minute
+    for (const RecordingTimeInfo& recording : recordings) {
+        const qint64 first = qMax<qint64>(0, dayBegin.secsTo(recording.beginDatetime) / 60);
+        const qint64 last = qMin<qint64>(levels.size() - 1, dayBegin.secsTo(recording.endDatetime) / 60);
+        for (qint64 minute = first; minute <= last; ++minute)
+            levels[int(minute)] = qMax(levels[int(minute)], recording.isAlarm ? 70 + random.bounded(31) : 0);
+    }
+    QVector<ActivitySample> samples;
+    int motion = 0;
+    for (int minute = 0; minute < levels.size(); ++minute) {
+        if (levels[minute] < 0)
+            continue;
+        motion = random.bounded(25) == 0 ? 35 + random.bounded(55) : qMax(0, motion - random.bounded(15));
+        samples.append({ dayBegin.addSecs(minute * 60), 60, qMax(levels[minute], qMax(motion, random.bounded(8))) });
+    }
+    return samples;
+}
+
+// A few bookmarks colleagues would have left on a window's recordings, on alarm recordings where there are some:
+// one of them soon followed by a second, so the two share a band until the view is zoomed in.
+QVector<Bookmark> generateBookmarks(const QVector<RecordingTimeInfo>& recordings, int index)
+{
+    static const char* const names[] = { "Delivery at the gate", "Visitor at reception", "Door left open", "Forklift",
+        "Patrol round", "Car park barrier" };
+    QVector<const RecordingTimeInfo*> candidates;
+    for (const RecordingTimeInfo& recording : recordings) {
+        if (recording.isAlarm)
+            candidates << &recording;
+    }
+    if (candidates.size() < 2) {
+        for (const RecordingTimeInfo& recording : recordings)
+            candidates << &recording;
+    }
+    QVector<Bookmark> bookmarks;
+    QRandomGenerator random(quint32(index) * 7919u + quint32(recordings.size()));
+    auto add = [&](const QDateTime& begin, int secs) {
+        bookmarks.append({ QStringLiteral("w%1-b%2").arg(index + 1).arg(bookmarks.size() + 1),
+            QLatin1String(names[(index + bookmarks.size()) % int(sizeof names / sizeof *names)]), begin,
+            begin.addSecs(secs) });
+    };
+    for (int i = 0; i < 2 && !candidates.isEmpty(); ++i) {
+        const RecordingTimeInfo* recording = candidates.takeAt(random.bounded(candidates.size()));
+        add(recording->beginDatetime.addSecs(random.bounded(30)), 60 + random.bounded(540));
+        if (i == 0)
+            add(bookmarks.last().end.addSecs(120 + random.bounded(240)), 60 + random.bounded(180));
+    }
+    return bookmarks;
 }
 
 // The label a user drags onto a bar.
@@ -234,6 +292,7 @@ private:
         QString channelId;
         QString key;
         int searches = 0;
+        QVector<RecordingTimeInfo> recordings; // of the last answer, for the generated activity and bookmarks
     };
     struct Player
     {
@@ -493,6 +552,10 @@ private:
             = generateRecordings(info.channelId, channelKind(info.channelId), day, info.endDatetime);
         box->setChannelRecordingsTimeInfo(recordings, index, key, true, true);
         box->setRecordingSearchInfo(SearchFinished, key, info);
+        // The search cleared the row's activity and bookmarks: the server sends those of the new answer.
+        rows[index].recordings = recordings;
+        sendActivity(index);
+        sendBookmarks(index);
         if (!options.screenshot)
             note(QStringLiteral("%1 (%2): %3 recordings found")
                      .arg(windowName(index), channelName(info.channelId))
@@ -570,6 +633,72 @@ private:
         features->addWidget(hoverReadoutToggle);
         features->addStretch();
         layout->addLayout(features);
+
+        auto* served = new QHBoxLayout;
+        served->setSpacing(16);
+        activityToggle = new QCheckBox(QStringLiteral("Activity band"), this);
+        activityToggle->setObjectName(QStringLiteral("activityToggle"));
+        activityToggle->setToolTip(
+            QStringLiteral("One activity sample a minute from the server, shaded along the top"));
+        thumbnailToggle = new QCheckBox(QStringLiteral("Preview thumbnails"), this);
+        thumbnailToggle->setObjectName(QStringLiteral("thumbnailToggle"));
+        thumbnailToggle->setToolTip(QStringLiteral("Hover a recording: the server draws a picture in 20 to 200 ms"));
+        bookmarksToggle = new QCheckBox(QStringLiteral("Bookmarks"), this);
+        bookmarksToggle->setObjectName(QStringLiteral("bookmarksToggle"));
+        bookmarksToggle->setToolTip(QStringLiteral("A few bookmarks per window along the bottom; B / Shift+B with the "
+                                                   "keyboard navigation"));
+        served->addWidget(activityToggle);
+        served->addWidget(thumbnailToggle);
+        served->addWidget(bookmarksToggle);
+        served->addStretch();
+        layout->addLayout(served);
+    }
+
+    // The server's side of the activity band, the previews and the bookmarks.
+    void sendActivity(int index)
+    {
+        if (activityToggle->isChecked() && !rows[index].recordings.isEmpty())
+            box->setChannelActivity(index, generateActivity(rows[index].recordings, day));
+        else
+            box->setChannelActivity(index, {});
+    }
+
+    void sendBookmarks(int index)
+    {
+        if (bookmarksToggle->isChecked())
+            box->setBookmarks(index, generateBookmarks(rows[index].recordings, index));
+        else
+            box->setBookmarks(index, {});
+    }
+
+    // A picture of what window `index` saw at `moment`: the sky of the hour, a car crossing a yard, and the window,
+    // channel and moment burnt in, as a recorder's thumbnail would carry them.
+    QImage drawThumbnail(int index, const QDateTime& moment) const
+    {
+        QImage image(320, 180, QImage::Format_RGB32);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const double dayFraction = moment.time().msecsSinceStartOfDay() / 86400000.0;
+        const double light = qBound(0.0, 1.0 - qAbs(dayFraction - 0.5) * 2.6, 1.0);
+        painter.fillRect(
+            QRect(0, 0, 320, 110), QColor::fromRgbF(0.05 + 0.35 * light, 0.08 + 0.5 * light, 0.16 + 0.66 * light));
+        painter.fillRect(QRect(0, 110, 320, 70), QColor::fromRgbF(0.12 + 0.2 * light, 0.14 + 0.25 * light, 0.12));
+        painter.setPen(Qt::NoPen);
+        painter.setBrush(QColor::fromHsv((index * 47) % 360, 160, 220));
+        const int carX = int(moment.time().msecsSinceStartOfDay() / 1000 % 120) * 3 - 40;
+        painter.drawRoundedRect(QRectF(carX, 120, 60, 24), 6, 6);
+        painter.setBrush(QColor(20, 20, 20));
+        painter.drawEllipse(QPointF(carX + 14, 146), 6, 6);
+        painter.drawEllipse(QPointF(carX + 46, 146), 6, 6);
+        QFont font(QStringLiteral("microsoft yahei"));
+        font.setPixelSize(18);
+        painter.setFont(font);
+        painter.setPen(Qt::white);
+        painter.drawText(QRect(10, 6, 300, 24), Qt::AlignLeft | Qt::AlignVCenter,
+            windowName(index) + QStringLiteral("  ") + channelName(rows.value(index).channelId));
+        painter.drawText(QRect(10, 150, 300, 24), Qt::AlignRight | Qt::AlignVCenter,
+            moment.toString(QStringLiteral("yyyy-MM-dd hh:mm:ss")));
+        return image;
     }
 
     void connectFeatureToggles()
@@ -586,6 +715,32 @@ private:
                              end.toString(QStringLiteral("hh:mm:ss")))
                          .arg(begin.secsTo(end)));
             });
+
+        connect(activityToggle, &QCheckBox::toggled, this, [this](bool on) {
+            for (int i = 0; i < rows.size(); ++i)
+                sendActivity(i);
+            note(on ? QStringLiteral("Activity band on: one sample a minute per window")
+                    : QStringLiteral("Activity band off"));
+        });
+        connect(thumbnailToggle, &QCheckBox::toggled, box, &RecordingsTimeAxisBox::setThumbnailPreviewEnabled);
+        connect(bookmarksToggle, &QCheckBox::toggled, this, [this](bool on) {
+            for (int i = 0; i < rows.size(); ++i)
+                sendBookmarks(i);
+            note(on ? QStringLiteral("Bookmarks on: three per window") : QStringLiteral("Bookmarks off"));
+        });
+        connect(
+            box, &RecordingsTimeAxisBox::signalThumbnailRequested, this, [this](int index, const QDateTime& moment) {
+                // The server answers after 20 to 200 ms, as a real one would.
+                const int delay = 20 + random.bounded(181);
+                note(QStringLiteral("%1: preview of %2 requested (answered in %3 ms)")
+                         .arg(windowName(index), moment.toString(QStringLiteral("hh:mm:ss")))
+                         .arg(delay));
+                QTimer::singleShot(delay, this,
+                    [this, index, moment] { box->setThumbnail(index, moment, drawThumbnail(index, moment)); });
+            });
+        connect(box, &RecordingsTimeAxisBox::signalBookmarkClicked, this, [this](int index, const QString& id) {
+            note(QStringLiteral("%1: bookmark %2 clicked").arg(windowName(index), id));
+        });
     }
 
     // ---- Keyboard operation of the ruler and the box, and names for screen readers of the page's own controls.
@@ -595,7 +750,7 @@ private:
         keyboardToggle->setObjectName(QStringLiteral("keyboardToggle"));
         keyboardToggle->setToolTip(QStringLiteral(
             "Ruler: Left/Right, Page Up/Down, Home/End pan, +/- zoom. Box: Up/Down pick a row, Space checks it, "
-            "Ctrl+Left/Right and Alt+Left/Right go to recordings and alarms, N/P to labels"));
+            "Ctrl+Left/Right and Alt+Left/Right go to recordings and alarms, N/P to labels, B/Shift+B to bookmarks"));
         connect(keyboardToggle, &QCheckBox::toggled, this, [this, keyboardToggle](bool on) {
             ruler->setKeyboardNavigationEnabled(on);
             box->setKeyboardNavigationEnabled(on);
@@ -645,6 +800,9 @@ private:
     QCheckBox* minimumWidthToggle = nullptr;
     QCheckBox* labelClusteringToggle = nullptr;
     QCheckBox* hoverReadoutToggle = nullptr;
+    QCheckBox* activityToggle = nullptr;
+    QCheckBox* thumbnailToggle = nullptr;
+    QCheckBox* bookmarksToggle = nullptr;
 };
 
 } // namespace

@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en_US">
 <context>
+    <name>ZCORVANEBASE::BookmarkBands</name>
+    <message>
+        <source>%1: %2 to %3</source>
+        <translation>%1: %2 to %3</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>Bookmarks</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::ChannelRecordingTimeAxisWt</name>
     <message>
         <source>Recordings</source>
@@ -26,6 +37,18 @@
     <message>
         <source>Searching for recordings</source>
         <translation>Searching for recordings</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3</source>
+        <translation>%1 %2 to %3</translation>
+    </message>
+    <message>
+        <source>; bookmarks: %1</source>
+        <translation>; bookmarks: %1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>, </translation>
     </message>
 </context>
 <context>
@@ -85,6 +108,13 @@
     <message>
         <source>Plays this window from the moment picked on the time ruler</source>
         <translation>Plays this window from the moment picked on the time ruler</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::ThumbnailPopup</name>
+    <message>
+        <source>Recording preview</source>
+        <translation>Recording preview</translation>
     </message>
 </context>
 <context>

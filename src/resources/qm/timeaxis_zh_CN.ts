@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>ZCORVANEBASE::BookmarkBands</name>
+    <message>
+        <source>%1: %2 to %3</source>
+        <translation>%1：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>书签</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::ChannelRecordingTimeAxisWt</name>
     <message>
         <source>Recordings</source>
@@ -26,6 +37,18 @@
     <message>
         <source>Searching for recordings</source>
         <translation>正在搜索录像</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3</source>
+        <translation>%1 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>; bookmarks: %1</source>
+        <translation>；书签：%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -85,6 +108,13 @@
     <message>
         <source>Plays this window from the moment picked on the time ruler</source>
         <translation>在时间刻度尺上选取时刻后从该时刻播放此窗口</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::ThumbnailPopup</name>
+    <message>
+        <source>Recording preview</source>
+        <translation>录像预览</translation>
     </message>
 </context>
 <context>

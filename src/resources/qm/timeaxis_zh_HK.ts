@@ -2,6 +2,17 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_HK">
 <context>
+    <name>ZCORVANEBASE::BookmarkBands</name>
+    <message>
+        <source>%1: %2 to %3</source>
+        <translation>%1：%2 至 %3</translation>
+    </message>
+    <message>
+        <source>Bookmarks</source>
+        <translation>書籤</translation>
+    </message>
+</context>
+<context>
     <name>ZCORVANEBASE::ChannelRecordingTimeAxisWt</name>
     <message>
         <source>Recordings</source>
@@ -26,6 +37,18 @@
     <message>
         <source>Searching for recordings</source>
         <translation>正在搜尋錄像</translation>
+    </message>
+    <message>
+        <source>%1 %2 to %3</source>
+        <translation>%1 %2 至 %3</translation>
+    </message>
+    <message>
+        <source>; bookmarks: %1</source>
+        <translation>；書籤：%1</translation>
+    </message>
+    <message>
+        <source>, </source>
+        <translation>、</translation>
     </message>
 </context>
 <context>
@@ -85,6 +108,13 @@
     <message>
         <source>Plays this window from the moment picked on the time ruler</source>
         <translation>在時間刻度尺上選取時刻後從該時刻播放此窗口</translation>
+    </message>
+</context>
+<context>
+    <name>ZCORVANEBASE::ThumbnailPopup</name>
+    <message>
+        <source>Recording preview</source>
+        <translation>錄像預覽</translation>
     </message>
 </context>
 <context>
