@@ -11,6 +11,7 @@
 #include <QScreen>
 #include <QStandardPaths>
 #include <QTest>
+#include <QTimer>
 #include <QTranslator>
 #include <QWidget>
 #include <cstdio>
@@ -124,6 +125,28 @@ void parkPointer()
         2000);
     if (!parked)
         qWarning("ZcbTest::parkPointer: a widget still has the pointer");
+}
+
+void sendEvent(QObject* target, QEvent::Type type)
+{
+    QEvent event(type);
+    QCoreApplication::sendEvent(target, &event);
+}
+
+void whenModal(std::function<void(QWidget*)> answer, QWidget* except)
+{
+    // Asked again at each turn of the event loop, 500 turns at most.
+    static const std::function<void(std::function<void(QWidget*)>, QWidget*, int)> poll
+        = [](std::function<void(QWidget*)> answer, QWidget* except, int turnsLeft) {
+              QTimer::singleShot(0, [answer, except, turnsLeft] {
+                  QWidget* modal = QApplication::activeModalWidget();
+                  if (modal && modal != except)
+                      answer(modal);
+                  else if (turnsLeft > 0)
+                      poll(answer, except, turnsLeft - 1);
+              });
+          };
+    poll(std::move(answer), except, 500);
 }
 
 void installCatalogue(ZCORVANEDLL::ClientLanguage language)
