@@ -61,7 +61,7 @@ public:
             arrived = true;
         return false;
     }
-    const QPoint global;
+    QPoint global;
     bool arrived = false;
 };
 
@@ -109,8 +109,14 @@ void mouseMove(QWidget* widget, const QPoint& pos)
     PointerArrival arrival(global);
     qApp->installEventFilter(&arrival);
     QTest::mouseMove(widget, pos);
-    if (!QTest::qWaitFor([&arrival] { return arrival.arrived; }, 2000))
-        qWarning("ZcbTest::mouseMove: the pointer's move to (%d, %d) did not arrive", global.x(), global.y());
+    // Qt takes a move to where it last saw the pointer for no move, also when the pointer has been parked off every
+    // window since (a table of the test before at the same place, say): one pixel further does arrive.
+    if (!QTest::qWaitFor([&arrival] { return arrival.arrived; }, 300)) {
+        arrival.global = global + QPoint(1, 0);
+        QTest::mouseMove(widget, pos + QPoint(1, 0));
+        if (!QTest::qWaitFor([&arrival] { return arrival.arrived; }, 2000))
+            qWarning("ZcbTest::mouseMove: the pointer's move to (%d, %d) did not arrive", global.x(), global.y());
+    }
     qApp->removeEventFilter(&arrival);
 }
 

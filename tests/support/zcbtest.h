@@ -33,7 +33,8 @@ void installCatalogue(ZCORVANEDLL::ClientLanguage language);
 
 // QTest::mouseMove that returns once the move has arrived. Offscreen it arrives at once; on a real window system the
 // pointer moves and the server reports it later, so this waits (up to 2 s) for the application to see it. A move to
-// where the pointer already is reports nothing: callers move somewhere new.
+// where the pointer already is reports nothing: callers move somewhere new. A move Qt would take for none (to where
+// it last saw the pointer before it was parked) goes one pixel further right.
 void mouseMove(QWidget* widget, const QPoint& pos);
 
 // Moves the pointer to the screen's bottom-right corner, off every test window, and waits until no widget is under it
