@@ -92,64 +92,49 @@ private slots:
         QTest::addColumn<QStringList>("signals");
         QTest::addColumn<int>("selected"); // getCurSelRow() after the steps
         QTest::addColumn<int>("hover");
+        const auto row = [](const char* name, const Steps& steps, const QStringList& log, int selected,
+                             int hover = -1) { QTest::newRow(name) << steps << log << selected << hover; };
         const QString sel5 = QStringLiteral("sel(-1,5)");
-        QTest::newRow("click twice") << Steps { { "click", 5 }, { "click", 5 } } << QStringList { sel5 } << 5 << -1;
-        QTest::newRow("insert above") << Steps { { "click", 5 }, { "insert", 2 } }
-                                      << QStringList { sel5, "sel(5,6)", "add(13)" } << 6 << -1;
-        QTest::newRow("insert at") << Steps { { "click", 5 }, { "insert", 5 } }
-                                   << QStringList { sel5, "sel(5,6)", "add(13)" } << 6 << -1;
-        QTest::newRow("append") << Steps { { "click", 5 }, { "insert", 12 } } << QStringList { sel5, "add(13)" } << 5
-                                << -1;
-        QTest::newRow("insert past the end")
-            << Steps { { "click", 5 }, { "insert", 13 }, { "insert", -1 } } << QStringList { sel5 } << 5 << -1;
-        QTest::newRow("remove above, then click") << Steps { { "click", 5 }, { "remove", 2 }, { "click", 8 } }
-                                                  << QStringList { sel5, "sel(5,4)", "del(11)", "sel(4,8)" } << 8 << -1;
+        const Step click5 { "click", 5 };
+        row("click twice", { click5, click5 }, { sel5 }, 5);
+        row("insert above", { click5, { "insert", 2 } }, { sel5, "sel(5,6)", "add(13)" }, 6);
+        row("insert at", { click5, { "insert", 5 } }, { sel5, "sel(5,6)", "add(13)" }, 6);
+        row("append", { click5, { "insert", 12 } }, { sel5, "add(13)" }, 5);
+        row("insert past the end", { click5, { "insert", 13 }, { "insert", -1 } }, { sel5 }, 5);
+        row("remove above, then click", { click5, { "remove", 2 }, { "click", 8 } },
+            { sel5, "sel(5,4)", "del(11)", "sel(4,8)" }, 8);
         // A removal below the selection reports the selection again, coming from no row.
-        QTest::newRow("remove below") << Steps { { "click", 5 }, { "remove", 7 } }
-                                      << QStringList { sel5, sel5, "del(11)" } << 5 << -1;
-        QTest::newRow("remove the selected")
-            << Steps { { "click", 5 }, { "remove", 5 } } << QStringList { sel5, "del(11)" } << -1 << -1;
-        QTest::newRow("remove the selected, then click") << Steps { { "click", 5 }, { "remove", 5 }, { "click", 8 } }
-                                                         << QStringList { sel5, "del(11)", "sel(-1,8)" } << 8 << -1;
-        QTest::newRow("remove past the end")
-            << Steps { { "click", 5 }, { "remove", 12 }, { "remove", -1 } } << QStringList { sel5 } << 5 << -1;
-        QTest::newRow("select") << Steps { { "click", 5 }, { "select", 2 } } << QStringList { sel5, "sel(5,2)" } << 2
-                                << -1;
-        QTest::newRow("select, then click") << Steps { { "click", 5 }, { "select", 2 }, { "click", 8 } }
-                                            << QStringList { sel5, "sel(5,2)", "sel(2,8)" } << 8 << -1;
-        QTest::newRow("select the selected")
-            << Steps { { "click", 5 }, { "select", 5 } } << QStringList { sel5 } << 5 << -1;
+        row("remove below", { click5, { "remove", 7 } }, { sel5, sel5, "del(11)" }, 5);
+        row("remove the selected", { click5, { "remove", 5 } }, { sel5, "del(11)" }, -1);
+        row("remove the selected, then click", { click5, { "remove", 5 }, { "click", 8 } },
+            { sel5, "del(11)", "sel(-1,8)" }, 8);
+        row("remove past the end", { click5, { "remove", 12 }, { "remove", -1 } }, { sel5 }, 5);
+        row("select", { click5, { "select", 2 } }, { sel5, "sel(5,2)" }, 2);
+        row("select, then click", { click5, { "select", 2 }, { "click", 8 } }, { sel5, "sel(5,2)", "sel(2,8)" }, 8);
+        row("select the selected", { click5, { "select", 5 } }, { sel5 }, 5);
         // A row outside the table clears the view's selection but keeps the tracked row, which an insertion selects
         // again.
-        QTest::newRow("select past the end")
-            << Steps { { "click", 5 }, { "select", 12 } } << QStringList { sel5 } << -1 << -1;
-        QTest::newRow("select past the end, then click") << Steps { { "click", 5 }, { "select", 12 }, { "click", 8 } }
-                                                         << QStringList { sel5, "sel(5,8)" } << 8 << -1;
-        QTest::newRow("select past the end, then insert") << Steps { { "click", 5 }, { "select", 12 }, { "insert", 0 } }
-                                                          << QStringList { sel5, "sel(5,6)", "add(13)" } << 6 << -1;
-        QTest::newRow("select past the end, then insert below")
-            << Steps { { "click", 5 }, { "select", 12 }, { "insert", 8 } } << QStringList { sel5, "add(13)" } << 5
-            << -1;
+        row("select past the end", { click5, { "select", 12 } }, { sel5 }, -1);
+        row("select past the end, then click", { click5, { "select", 12 }, { "click", 8 } }, { sel5, "sel(5,8)" }, 8);
+        row("select past the end, then insert", { click5, { "select", 12 }, { "insert", 0 } },
+            { sel5, "sel(5,6)", "add(13)" }, 6);
+        row("select past the end, then insert below", { click5, { "select", 12 }, { "insert", 8 } },
+            { sel5, "add(13)" }, 5);
         // A hidden row is not selected, and selected again when shown.
-        QTest::newRow("hide the selected")
-            << Steps { { "click", 5 }, { "hide", 5 } } << QStringList { sel5, "hidden(5,true)" } << -1 << -1;
-        QTest::newRow("hide and show") << Steps { { "click", 5 }, { "hide", 5 }, { "show", 5 } }
-                                       << QStringList { sel5, "hidden(5,true)", "hidden(5,false)" } << 5 << -1;
-        QTest::newRow("hide outside") << Steps { { "hide", 12 }, { "hide", -1 } } << QStringList() << -1 << -1;
-        QTest::newRow("hover") << Steps { { "move", 2 }, { "move", 3 }, { "below", 0 }, { "leave", 0 } }
-                               << QStringList { "hover(-1,2)", "hover(2,3)", "hover(3,-1)", "hover(-1,-1)" } << -1
-                               << -1;
+        row("hide the selected", { click5, { "hide", 5 } }, { sel5, "hidden(5,true)" }, -1);
+        row("hide and show", { click5, { "hide", 5 }, { "show", 5 } }, { sel5, "hidden(5,true)", "hidden(5,false)" },
+            5);
+        row("hide outside", { { "hide", 12 }, { "hide", -1 } }, {}, -1);
+        row("hover", { { "move", 2 }, { "move", 3 }, { "below", 0 }, { "leave", 0 } },
+            { "hover(-1,2)", "hover(2,3)", "hover(3,-1)", "hover(-1,-1)" }, -1);
         // The hover number stays with the position when rows above go, and goes silently when its row goes.
-        QTest::newRow("hover, remove above")
-            << Steps { { "move", 5 }, { "remove", 2 } } << QStringList { "hover(-1,5)", "del(11)" } << -1 << 5;
-        QTest::newRow("hover, remove it") << Steps { { "move", 5 }, { "remove", 5 }, { "move", 4 } }
-                                          << QStringList { "hover(-1,5)", "del(11)", "hover(-1,4)" } << -1 << 4;
+        row("hover, remove above", { { "move", 5 }, { "remove", 2 } }, { "hover(-1,5)", "del(11)" }, -1, 5);
+        row("hover, remove it", { { "move", 5 }, { "remove", 5 }, { "move", 4 } },
+            { "hover(-1,5)", "del(11)", "hover(-1,4)" }, -1, 4);
         // After removeAllRows neither the hovered nor the selected row is the "previous" row of the next change.
-        QTest::newRow("remove all") << Steps { { "move", 1 }, { "click", 1 }, { "removeAll", 0 }, { "insert", 0 },
-            { "move", 0 }, { "click", 0 } }
-                                    << QStringList { "hover(-1,1)", "sel(-1,1)", "del(0)", "add(1)", "hover(-1,0)",
-                                           "sel(-1,0)" }
-                                    << 0 << 0;
+        row("remove all",
+            { { "move", 1 }, { "click", 1 }, { "removeAll", 0 }, { "insert", 0 }, { "move", 0 }, { "click", 0 } },
+            { "hover(-1,1)", "sel(-1,1)", "del(0)", "add(1)", "hover(-1,0)", "sel(-1,0)" }, 0, 0);
     }
     void rows()
     {
