@@ -337,7 +337,7 @@ private slots:
         auto* remove = cell->findChild<QPushButton*>(QStringLiteral("deleteBt"));
         QCOMPARE(table.getRowIndexByCellWt(cell, 1), 3); // before the view lays the cells out again
         QCOMPARE(table.getRowIndexByCellWt(cell, 0), -1);
-        QTest::mouseMove(cell, QPoint(2, cell->height() / 2));
+        ZcbTest::mouseMove(cell, QPoint(2, cell->height() / 2));
         QCOMPARE(table.getHoverRow(), 3);
         QSignalSpy edits(cell, &EditOperWt::signalEditBtClicked);
         QSignalSpy deletes(cell, &EditOperWt::signalDeleteBtClicked);
