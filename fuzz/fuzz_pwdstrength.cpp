@@ -1,10 +1,12 @@
-// checkPwdStrength against the grade written out class by class, and a PasswordLineEdit fed typed keys, pastes, undo,
-// redo and eye toggles: the text never holds whitespace (what the validator refuses), whatever undo and redo replay
-// across the eye, the clipboard never gets in, and the grade of what was typed is the grade of the text.
+// checkPwdStrength against the grade the classes give (tests/reliability/entrymodel.h, as the entry tests hold it), and
+// a PasswordLineEdit fed typed keys, pastes, undo, redo and eye toggles: the text never holds whitespace (what the
+// validator refuses), whatever undo and redo replay across the eye, the clipboard never gets in, and the grade of what
+// was typed is the grade of the text.
 
 #include "entry/passwordlineedit.h"
 #include "entry/pwdstrength.h"
 
+#include "entrymodel.h"
 #include "fuzzsupport.h"
 
 #include <QAction>
@@ -14,47 +16,13 @@ using namespace ZCORVANEBASE;
 
 namespace {
 
-bool isSpecial(ushort c)
-{
-    return (c >= 0x21 && c <= 0x2f) || (c >= 0x3a && c <= 0x40) || (c >= 0x5b && c <= 0x60) || (c >= 0x7b && c <= 0x7e);
-}
-
-// The grade from the character classes, one character (UTF-16 code unit) at a time.
-PwdStrength plainGrade(const QString& pwd)
-{
-    if (pwd.size() < 8)
-        return PwdTooShort;
-    bool upper = false, lower = false, digit = false, special = false, other = false;
-    for (const QChar c : pwd) {
-        const ushort u = c.unicode();
-        if (u >= 'A' && u <= 'Z')
-            upper = true;
-        else if (u >= 'a' && u <= 'z')
-            lower = true;
-        else if (c.isDigit())
-            digit = true;
-        else if (isSpecial(u))
-            special = true;
-        else
-            other = true;
-    }
-    const bool letter = upper || lower;
-    if (other)
-        return PwdWeak;
-    if ((letter && digit && special) || (upper && lower && (digit || special)))
-        return PwdStrong;
-    if ((letter && digit) || (upper && lower) || (letter && special) || (digit && special))
-        return PwdMedium;
-    return PwdWeak;
-}
-
 void checkGrade(const QString& pwd)
 {
     const PwdStrength grade = checkPwdStrength(pwd);
-    ZCB_FUZZ_CHECK(grade == plainGrade(pwd),
+    ZCB_FUZZ_CHECK(grade == ReliabilityModel::expectedGrade(pwd),
         QStringLiteral("grade %1, expected %2 for %3")
             .arg(int(grade))
-            .arg(int(plainGrade(pwd)))
+            .arg(int(ReliabilityModel::expectedGrade(pwd)))
             .arg(QString::fromLatin1(pwd.toUtf8().toHex())));
 }
 

@@ -53,6 +53,8 @@ private slots:
         calendar.setInitDateTime(value);
         QCOMPARE(calendar.getSelectDateTime(), value);
         QVERIFY(editor->text().contains("05"));
+        calendar.setUsingTime(false);
+        QCOMPARE(editor->displayFormat(), used ? hostFormat : "yyyy-MM-dd");
         QCOMPARE(warnings.size(), expectedWarnings);
         if (expectedWarnings)
             QVERIFY2(warnings.first().contains(hostFormat), qPrintable(warnings.first()));

@@ -6,10 +6,12 @@
 #include "dialogs/disabledwaitingwtmanager.h"
 #include "dialogs/zmessagebox.h"
 
-#include "dialogtestutil.h"
 #include "reliabilitysupport.h"
 
 #include <QPointer>
+#include <QTest>
+
+using namespace ZCORVANEBASE;
 
 using namespace ReliabilitySupport;
 
@@ -26,12 +28,9 @@ private slots:
         QTest::addColumn<QString>("box");
         QTest::addColumn<QString>("button"); // what the user presses once the parent is gone
         QTest::addColumn<int>("expected");
-        QTest::newRow("role box") << "warning"
-                                  << "firstbutton" << int(MsgBoxOk);
-        QTest::newRow("text box") << "criticalEx"
-                                  << "secondbutton" << 1;
-        QTest::newRow("common dialog") << "common"
-                                       << "closeBt" << int(QDialog::Rejected);
+        QTest::newRow("role box") << "warning" << QStringLiteral("firstbutton") << int(MsgBoxOk);
+        QTest::newRow("text box") << "criticalEx" << QStringLiteral("secondbutton") << 1;
+        QTest::newRow("common dialog") << "common" << QStringLiteral("closeBt") << int(QDialog::Rejected);
     }
 
     // The host deletes the window a modal dialog was opened over while the dialog runs (say, a device page closing
@@ -46,7 +45,7 @@ private slots:
         parent->resize(300, 200);
         parent->show();
         bool stillOpen = false;
-        whenModal([&](QWidget* modal) {
+        ZcbTest::whenModal([&](QWidget* modal) {
             delete parent;
             stillOpen = modal->isVisible();
             modal->move(modal->pos() + QPoint(20, 20)); // centring and moves read the parent pointer
