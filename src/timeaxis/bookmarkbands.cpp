@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/bookmarkbands_p.h"
 
 #include "frame/zmenu.h"
@@ -117,21 +118,21 @@ bool BookmarkBands::eventFilter(QObject* watched, QEvent* event)
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonDblClick: {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        m_pressed = mouse->modifiers() & Qt::ShiftModifier ? -1 : bandAt(mouse->pos());
+        m_pressed = mouse->modifiers() & Qt::ShiftModifier ? -1 : bandAt(QtCompat::eventPos(mouse));
         return m_pressed >= 0;
     }
     case QEvent::MouseButtonRelease: {
         if (m_pressed < 0)
             return false;
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const int band = bandAt(mouse->pos());
+        const int band = bandAt(QtCompat::eventPos(mouse));
         const bool isClick = band == m_pressed && mouse->button() == Qt::LeftButton;
         m_pressed = -1;
         if (isClick) {
             const Band& hit = bands().at(band);
             emit clicked(bar->track().bookmarks().at(hit.bookmarks.first()).id);
             if (hit.bookmarks.size() > 1)
-                openMenu(hit, mouse->globalPos());
+                openMenu(hit, QtCompat::eventGlobalPos(mouse));
         }
         return true; // a press on a band never seeks
     }

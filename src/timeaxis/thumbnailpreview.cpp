@@ -1,3 +1,4 @@
+#include "frame/qtcompat_p.h"
 #include "timeaxis/thumbnailpreview_p.h"
 
 #include "timeaxis/channelrecordingtimeaxiswt_p.h"
@@ -125,7 +126,7 @@ bool ThumbnailPreview::eventFilter(QObject* watched, QEvent* event)
     if (watched == strip) {
         switch (event->type()) {
         case QEvent::MouseMove:
-            hoverAt(static_cast<QMouseEvent*>(event)->pos().x());
+            hoverAt(QtCompat::eventPos(static_cast<QMouseEvent*>(event)).x());
             break;
         case QEvent::Leave:
         case QEvent::Hide:
